@@ -1,0 +1,21 @@
+# One interface target that every library, program, test and benchmark links:
+# language standard, warnings and the optional sanitizers.
+option(CARTELIM_WERROR "Treat compiler warnings as errors" OFF)
+option(CARTELIM_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
+
+add_library(cartelim_options INTERFACE)
+target_compile_features(cartelim_options INTERFACE cxx_std_20)
+target_compile_options(cartelim_options INTERFACE -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor)
+target_compile_definitions(cartelim_options INTERFACE
+    QT_NO_KEYWORDS QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII QT_NO_NARROWING_CONVERSIONS_IN_CONNECT
+    QT_USE_QSTRINGBUILDER)
+
+if(CARTELIM_WERROR)
+    target_compile_options(cartelim_options INTERFACE -Werror)
+endif()
+
+if(CARTELIM_SANITIZE)
+    target_compile_options(cartelim_options INTERFACE
+        -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+    target_link_options(cartelim_options INTERFACE -fsanitize=address,undefined)
+endif()
