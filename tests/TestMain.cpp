@@ -16,6 +16,9 @@ using AplicacaoDeTeste = QCoreApplication;
 #endif
 
 int main(int argc, char** argv) {
+    // Test discovery at build time runs the suite outside ctest's environment: stay offscreen there too.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
     AplicacaoDeTeste Aplicacao(argc, argv);
     testing::InitGoogleTest(&argc, argv);
