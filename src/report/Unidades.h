@@ -1,5 +1,7 @@
 #pragma once
 
+#include <compare>
+
 // Lengths of the report: millimetres for paper, margins and calibration; report pixels of 1/96 inch
 // for the boxes of the controls inside a cell. Separate types keep the two from being mixed up;
 // 25.4 mm = 96 report pixels.

@@ -1,0 +1,87 @@
+#include "report/SaidaRelatorio.h"
+
+#include "report/Relatorio.h"
+
+#include <QDir>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+#include <cmath>
+
+namespace {
+
+// Writers and printers work in report pixels, so point-size text and report pixels agree on them.
+constexpr int ResolucaoSaida = static_cast<int>(PixelsRelatorio::PorPolegada);
+
+QString MensagemPdf(const QString& Caminho, const QString& Motivo) {
+    return QStringLiteral("Não foi possível gravar o arquivo PDF \"%1\".\n%2")
+        .arg(QDir::toNativeSeparators(Caminho), Motivo);
+}
+
+int PixelsDoPapel(Milimetros Comprimento, int Dpi) {
+    // Rounded up, as PDF rasterisers do, so that a page image and a rasterised PDF have one size.
+    return static_cast<int>(std::ceil(Comprimento.EmPixels().EmPontosDe(Dpi) - 1e-6));
+}
+
+} // namespace
+
+void AjustaPintorParaPixelsRelatorio(QPainter& Pintor) {
+    const QPaintDevice* Dispositivo = Pintor.device();
+    Pintor.scale(Dispositivo->logicalDpiX() / PixelsRelatorio::PorPolegada,
+                 Dispositivo->logicalDpiY() / PixelsRelatorio::PorPolegada);
+}
+
+void DesenhaTodasPaginas(TRelatorio& Relatorio, QPainter& Pintor, QPagedPaintDevice& Dispositivo) {
+    const int Paginas = Relatorio.QdePaginas();
+    for (int Indice = 0; Indice < Paginas; ++Indice) {
+        if (Indice > 0)
+            Dispositivo.newPage();
+        Pintor.save();
+        AjustaPintorParaPixelsRelatorio(Pintor);
+        Relatorio.DesenhaPagina(Pintor, Indice);
+        Pintor.restore();
+    }
+}
+
+TResultadoSaida ExportaPdf(TRelatorio& Relatorio, const QString& Caminho, const QString& Titulo) {
+    if (Relatorio.QdePaginas() == 0)
+        return TResultadoSaida::Falha(MensagemPdf(Caminho, QStringLiteral("O relatório não tem páginas.")));
+    // Written to a temporary file beside the target and renamed at the end: a failure leaves no
+    // half-written PDF behind.
+    QSaveFile Arquivo(Caminho);
+    if (!Arquivo.open(QIODevice::WriteOnly))
+        return TResultadoSaida::Falha(MensagemPdf(Caminho, Arquivo.errorString()));
+    {
+        QPdfWriter Escritor(&Arquivo);
+        Escritor.setResolution(ResolucaoSaida);
+        Escritor.setPageLayout(Relatorio.LayoutPapel());
+        Escritor.setTitle(Titulo);
+        Escritor.setCreator(QStringLiteral("Cartelim"));
+        QPainter Pintor;
+        if (!Pintor.begin(&Escritor)) {
+            Arquivo.cancelWriting();
+            return TResultadoSaida::Falha(
+                MensagemPdf(Caminho, QStringLiteral("O PDF não pôde ser iniciado.")));
+        }
+        DesenhaTodasPaginas(Relatorio, Pintor, Escritor);
+        Pintor.end();
+    }
+    if (!Arquivo.commit())
+        return TResultadoSaida::Falha(MensagemPdf(Caminho, Arquivo.errorString()));
+    return TResultadoSaida::Ok();
+}
+
+QImage ImagemPagina(TRelatorio& Relatorio, int Indice, int Dpi) {
+    QImage Imagem(PixelsDoPapel(Relatorio.LarguraPagina(), Dpi), PixelsDoPapel(Relatorio.AlturaPagina(), Dpi),
+                  QImage::Format_RGB32);
+    const int PontosPorMetro = static_cast<int>(std::lround(Dpi / 0.0254));
+    Imagem.setDotsPerMeterX(PontosPorMetro);
+    Imagem.setDotsPerMeterY(PontosPorMetro);
+    Imagem.fill(Qt::white);
+    QPainter Pintor(&Imagem);
+    AjustaPintorParaPixelsRelatorio(Pintor);
+    Relatorio.DesenhaPagina(Pintor, Indice);
+    return Imagem;
+}

@@ -1,0 +1,234 @@
+#include "ApoioRelatorio.h"
+
+#include "report/Relatorio.h"
+#include "report/SaidaRelatorio.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const TMargens MargensFolha{Milimetros(20), Milimetros(10), Milimetros(20), Milimetros(10)};
+
+struct InfoPdf {
+    int Paginas = 0;
+    QString Tamanho; // "842 x 595"
+};
+
+std::optional<InfoPdf> LeInfoPdf(const QString& Caminho) {
+    const auto Saida = ExecutaPoppler(QStringLiteral("pdfinfo"), {Caminho});
+    if (!Saida)
+        return std::nullopt;
+    const QString Texto = QString::fromUtf8(*Saida);
+    InfoPdf Info;
+    Info.Paginas = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(Texto).captured(1).toInt();
+    Info.Tamanho =
+        QRegularExpression(QStringLiteral("Page size:\\s+([\\d.]+ x [\\d.]+)")).match(Texto).captured(1);
+    return Info;
+}
+
+// Marks of a slip: ellipses at whole report pixels from the cell corner, as the slip layouts place
+// them, one set per cell.
+void CriaMarcas(TRelatorio& Relatorio) {
+    const QRect Caixas[] = {QRect(48, 187, 19, 13), QRect(101, 201, 19, 13), QRect(250, 650, 19, 13),
+                            QRect(8, 3, 12, 9)};
+    int Numero = 0;
+    for (const QRect& Caixa : Caixas) {
+        TShape& Marca = Relatorio.CriaShape(QStringLiteral("ShapeJogo1_Num%1").arg(++Numero));
+        Marca.SetFormato(TFormatoShape::dkElipse);
+        Marca.SetBox(Caixa);
+    }
+}
+
+class SaidaPdfTest : public ::testing::Test {
+protected:
+    QString Caminho(const QString& Nome) const { return Pasta.filePath(Nome); }
+
+    QTemporaryDir Pasta;
+};
+
+TEST_F(SaidaPdfTest, PaginasETamanhoDoPapel) {
+    const struct {
+        QPageSize Papel;
+        QPageLayout::Orientation Orientacao;
+        int ColCount;
+        int Altura;
+        int Linhas;
+        int Paginas;
+        const char* Tamanho;
+    } Casos[] = {
+        {QPageSize(QPageSize::A4), QPageLayout::Landscape, 3, 715, 7, 3, "842 x 595"},
+        {QPageSize(QPageSize::A4), QPageLayout::Portrait, 1, 426, 3, 2, "595 x 842"},
+        {QPageSize(QSizeF(210, 150), QPageSize::Millimeter), QPageLayout::Portrait, 1, 426, 2, 2,
+         "595 x 425"},
+    };
+    for (const auto& Caso : Casos) {
+        TRelatorio Relatorio;
+        Relatorio.SetTamanhoPapel(Caso.Papel);
+        Relatorio.SetOrientacao(Caso.Orientacao);
+        Relatorio.SetMargens({Milimetros(2), Milimetros(2), Milimetros(20.5), Milimetros(2)});
+        TGradeDetalhe& Grade = Relatorio.CriaGradeDetalhe(QStringLiteral("RLDetailGrid1"));
+        Grade.SetColCount(Caso.ColCount);
+        Grade.SetHeight(Caso.Altura);
+        TFonteTeste Fonte(Caso.Linhas);
+        Relatorio.SetFonteDados(&Fonte);
+        CriaMarcas(Relatorio);
+
+        const QString Arquivo = Caminho(QStringLiteral("paginas.pdf"));
+        const TResultadoSaida Resultado = ExportaPdf(Relatorio, Arquivo, QStringLiteral("Teste"));
+        ASSERT_TRUE(Resultado.Sucesso) << Resultado.Mensagem.toStdString();
+        const auto Info = LeInfoPdf(Arquivo);
+        ASSERT_TRUE(Info.has_value()) << "pdfinfo (poppler-utils) is needed";
+        EXPECT_EQ(Info->Paginas, Caso.Paginas) << Caso.Tamanho;
+        EXPECT_EQ(Info->Tamanho, QLatin1String(Caso.Tamanho));
+    }
+}
+
+TEST_F(SaidaPdfTest, PastaSemEscritaFalhaComMensagemESemArquivo) {
+    TRelatorio Relatorio;
+    PreparaFolhaTresVolantes(Relatorio, MargensFolha);
+    TFonteTeste Fonte(3);
+    Relatorio.SetFonteDados(&Fonte);
+    // A folder below a plain file cannot exist, whoever runs the test.
+    QFile Bloqueio(Caminho(QStringLiteral("arquivo.txt")));
+    ASSERT_TRUE(Bloqueio.open(QIODevice::WriteOnly));
+    Bloqueio.close();
+    const QString Arquivo = Caminho(QStringLiteral("arquivo.txt/saida.pdf"));
+
+    const TResultadoSaida Resultado = ExportaPdf(Relatorio, Arquivo);
+    EXPECT_FALSE(Resultado.Sucesso);
+    EXPECT_TRUE(
+        Resultado.Mensagem.startsWith(QStringLiteral("Não foi possível gravar o arquivo PDF \"") + Arquivo))
+        << Resultado.Mensagem.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(Arquivo));
+    EXPECT_EQ(QDir(Pasta.path()).entryList(QDir::Files), QStringList{QStringLiteral("arquivo.txt")});
+}
+
+TEST_F(SaidaPdfTest, RelatorioSemPaginasNaoGravaPdf) {
+    TRelatorio Relatorio;
+    PreparaFolhaTresVolantes(Relatorio, MargensFolha);
+    TFonteTeste Fonte(0);
+    Relatorio.SetFonteDados(&Fonte);
+    const QString Arquivo = Caminho(QStringLiteral("vazio.pdf"));
+
+    const TResultadoSaida Resultado = ExportaPdf(Relatorio, Arquivo);
+    EXPECT_FALSE(Resultado.Sucesso);
+    EXPECT_TRUE(Resultado.Mensagem.endsWith(QStringLiteral("O relatório não tem páginas.")));
+    EXPECT_FALSE(QFileInfo::exists(Arquivo));
+}
+
+// The slip picture is drawn on every cell of every page but stored in the file once.
+TEST_F(SaidaPdfTest, FiguraGravadaUmaSoVez) {
+    QImage Ruido(400, 900, QImage::Format_RGB32);
+    QRandomGenerator Gerador(7);
+    for (int Y = 0; Y < Ruido.height(); ++Y)
+        for (int X = 0; X < Ruido.width(); ++X)
+            Ruido.setPixel(X, Y, Gerador.generate() | 0xFF000000);
+    const QString Jpeg = Caminho(QStringLiteral("volante.jpg"));
+    ASSERT_TRUE(Ruido.save(Jpeg, "JPEG", 90));
+    const qint64 TamanhoJpeg = QFileInfo(Jpeg).size();
+
+    auto TamanhoPdf = [&](int Linhas) {
+        TRelatorio Relatorio;
+        PreparaFolhaTresVolantes(Relatorio, MargensFolha);
+        TImagem& Figura = Relatorio.CriaImagem(QStringLiteral("RLImage1"));
+        EXPECT_TRUE(Figura.CarregaArquivo(Jpeg));
+        Figura.SetBox(QRect(0, 0, 311, 704));
+        TFonteTeste Fonte(Linhas);
+        Relatorio.SetFonteDados(&Fonte);
+        const QString Arquivo = Caminho(QStringLiteral("figura%1.pdf").arg(Linhas));
+        EXPECT_TRUE(ExportaPdf(Relatorio, Arquivo).Sucesso);
+        return QFileInfo(Arquivo).size();
+    };
+    const qint64 UmaPagina = TamanhoPdf(3);
+    const qint64 DezPaginas = TamanhoPdf(30);
+    EXPECT_GT(UmaPagina, TamanhoJpeg / 2);
+    EXPECT_LT((DezPaginas - UmaPagina) / 9, TamanhoJpeg / 20);
+}
+
+// The same page as an image at 96 dpi and as a PDF rasterised at 96 dpi: every mark is centred where
+// its box lies, to a twentieth of a pixel, on sheets whose margins put the cell corners between
+// pixels.
+TEST_F(SaidaPdfTest, MarcasNosMesmosPixelsNaImagemENoPdf) {
+    for (const TMargens& Margens :
+         {MargensFolha, TMargens{Milimetros(-1.5), Milimetros(2.3), Milimetros(0), Milimetros(0)}}) {
+        TRelatorio Relatorio;
+        PreparaFolhaTresVolantes(Relatorio, Margens);
+        TFonteTeste Fonte(3);
+        Relatorio.SetFonteDados(&Fonte);
+        CriaMarcas(Relatorio);
+
+        const QString Arquivo = Caminho(QStringLiteral("marcas.pdf"));
+        ASSERT_TRUE(ExportaPdf(Relatorio, Arquivo).Sucesso);
+        const QImage DoPdf = RasterizaPdf(Arquivo, 96);
+        ASSERT_FALSE(DoPdf.isNull()) << "pdftoppm (poppler-utils) is needed";
+        const QImage Direta = ImagemPagina(Relatorio, 0, 96);
+        ASSERT_EQ(DoPdf.size(), Direta.size());
+
+        const TLayoutPagina Layout = Relatorio.Layout();
+        for (int Celula = 0; Celula < 3; ++Celula)
+            for (const TComponente* Componente : Relatorio.Componentes()) {
+                const auto* Marca = dynamic_cast<const TShape*>(Componente);
+                if (!Marca)
+                    continue;
+                const QRectF Esperado = QRectF(Marca->Box()).translated(Layout.OrigemConteudo(Celula));
+                const QRect Regiao = Esperado.toAlignedRect().adjusted(-3, -3, 3, 3);
+                const auto NaImagem = CentroEscuro(Direta, Regiao);
+                const auto NoPdf = CentroEscuro(DoPdf, Regiao);
+                ASSERT_TRUE(NaImagem && NoPdf) << Marca->Name().toStdString();
+                const std::string Onde = Marca->Name().toStdString() + " cell " + std::to_string(Celula);
+                EXPECT_NEAR(NaImagem->x(), Esperado.center().x(), 0.05) << Onde;
+                EXPECT_NEAR(NaImagem->y(), Esperado.center().y(), 0.05) << Onde;
+                EXPECT_NEAR(NoPdf->x(), NaImagem->x(), 0.05) << Onde;
+                EXPECT_NEAR(NoPdf->y(), NaImagem->y(), 0.05) << Onde;
+                // An edge pixel covered by about half may fall either side of the threshold.
+                const QRect AreaImagem = AreaEscura(Direta, Regiao).value_or(QRect());
+                const QRect AreaPdf = AreaEscura(DoPdf, Regiao).value_or(QRect());
+                EXPECT_TRUE(Esperado.toAlignedRect().contains(AreaImagem)) << Onde;
+                EXPECT_LE((AreaImagem.topLeft() - AreaPdf.topLeft()).manhattanLength(), 1) << Onde;
+                EXPECT_LE((AreaImagem.bottomRight() - AreaPdf.bottomRight()).manhattanLength(), 1) << Onde;
+            }
+    }
+}
+
+// On paper whose cell corners fall on whole pixels, the rasterised PDF darkens exactly the boxes of
+// the marks, like the page image; and its text has the size of the page image's text.
+TEST_F(SaidaPdfTest, PdfRasterizadoIgualAImagemEmPixelsInteiros) {
+    TRelatorio Relatorio;
+    Relatorio.SetTamanhoPapel(QPageSize(QSizeF(254, 127), QPageSize::Millimeter));
+    TGradeDetalhe& Grade = Relatorio.CriaGradeDetalhe(QStringLiteral("RLDetailGrid1"));
+    Grade.SetColCount(3);
+    Grade.SetHeight(480);
+    TFonteTeste Fonte(3);
+    Relatorio.SetFonteDados(&Fonte);
+    TShape& Marca = Relatorio.CriaShape(QStringLiteral("ShapeJogo1_Num1"));
+    Marca.SetFormato(TFormatoShape::dkElipse);
+    Marca.SetBox(QRect(48, 187, 19, 13));
+    TRotulo& Rotulo = Relatorio.CriaRotulo(QStringLiteral("LabelNomeModalidade"));
+    Rotulo.SetBox(QRect(20, 100, 224, 15));
+    Rotulo.SetCaption(QStringLiteral("HHHHHHHHHH"));
+
+    const QString Arquivo = Caminho(QStringLiteral("inteiro.pdf"));
+    ASSERT_TRUE(ExportaPdf(Relatorio, Arquivo).Sucesso);
+    const QImage DoPdf = RasterizaPdf(Arquivo, 96);
+    ASSERT_EQ(DoPdf.size(), QSize(960, 480)) << "pdftoppm (poppler-utils) is needed";
+    const QImage Direta = ImagemPagina(Relatorio, 0, 96);
+    for (int Celula = 0; Celula < 3; ++Celula) {
+        const QRect Caixa = QRect(48, 187, 19, 13).translated(320 * Celula, 0);
+        EXPECT_EQ(AreaEscura(DoPdf, Caixa.adjusted(-5, -5, 5, 5)), Caixa) << Celula;
+        const QRect Texto(320 * Celula, 90, 320, 40);
+        const auto TextoPdf = AreaEscura(DoPdf, Texto);
+        const auto TextoImagem = AreaEscura(Direta, Texto);
+        ASSERT_TRUE(TextoPdf && TextoImagem);
+        EXPECT_NEAR(TextoPdf->width(), TextoImagem->width(), 2) << Celula;
+        EXPECT_NEAR(TextoPdf->height(), TextoImagem->height(), 1) << Celula;
+    }
+}
+
+} // namespace
