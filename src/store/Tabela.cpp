@@ -1,0 +1,6 @@
+#include "store/Tabela.h"
+
+void TTabela::Abre() {
+    if (!FAberto)
+        Reinicia([this] { FAberto = true; });
+}
