@@ -1,0 +1,32 @@
+#include "printing/CriaImpressao.h"
+
+#include "catalogue/ULib.h"
+#include "printing/layouts/ImpressaoMega.h"
+
+#include <array>
+
+namespace {
+
+struct TRegistroLayout {
+    TTipoModalidade Tipo;
+    std::unique_ptr<TImpressao> (*Cria)();
+};
+
+template <class TLayout> std::unique_ptr<TImpressao> CriaLayout() {
+    return std::make_unique<TLayout>();
+}
+
+// One line per game with a slip layout.
+constexpr std::array Layouts{
+    TRegistroLayout{TTipoModalidade::Megasena, &CriaLayout<TImpressaoMega>},
+};
+
+} // namespace
+
+std::unique_ptr<TImpressao> CriaImpressao(QStringView Nome) {
+    const TTipoModalidade Tipo = IdentificaModalidade(Nome);
+    for (const TRegistroLayout& Registro : Layouts)
+        if (Registro.Tipo == Tipo)
+            return Registro.Cria();
+    return nullptr;
+}

@@ -1,0 +1,104 @@
+#include "printing/ExecucaoImpressao.h"
+
+#include "catalogue/ULib.h"
+#include "printing/CriaImpressao.h"
+#include "printing/ModelosRelatorio.h"
+
+#include <QDir>
+
+namespace {
+
+const QString MensagemIndisponivel = QStringLiteral("Modalidade Não Disponível para Impressão no Momento.");
+
+// The title printed on every slip: the first four letters of the game and the slip model's caption
+// ('Mega 2020').
+QString TituloDoVolante(const TModalidade& Modalidade, int LayoutIndex) {
+    return Modalidade.NomeModalidade().left(4) + QLatin1Char(' ') + Modalidade.Layout().value(LayoutIndex);
+}
+
+// The paper of the run where it differs from the template's: the official slip is fed in portrait;
+// the +Milionária slip of model 0 prints two to a portrait A4 sheet, or alone on its own paper.
+void AjustaPapel(TRelatorio& Relatorio, const TConfiguracaoImpressao& Configuracao, TTipoModalidade Tipo) {
+    if (Configuracao.ImpressaoVolanteOficial)
+        Relatorio.SetOrientacao(QPageLayout::Portrait);
+    if (Tipo == TTipoModalidade::MaisMilionaria && Configuracao.LayoutIndex == 0) {
+        Relatorio.SetOrientacao(QPageLayout::Portrait);
+        const double Altura = Configuracao.ImpressaoVolanteOficial ? 150 : 297;
+        Relatorio.SetTamanhoPapel(QPageSize(QSizeF(210, Altura), QPageSize::Millimeter));
+    }
+}
+
+void DefineConfiguracao(TImpressao& Impressao, TFormImpressao& Form, const TModalidade& Modalidade,
+                        const TConfiguracaoImpressao& Configuracao) {
+    Impressao.SetQdeVolantesPorPagina_A4(Modalidade.QdeVolantesPorPagina());
+    Impressao.SetFormOwner(&Form);
+    Impressao.SetDetailGrid(Form.Componente<TGradeDetalhe>(QStringLiteral("rldetailgrid1")));
+    Impressao.SetImprimirTextoModalidadeLateral(Configuracao.ImprimirTextoModalidadeLateral);
+    Impressao.SetQdeNumPorVolante(Configuracao.QdeNumPorVolante);
+    Impressao.SetQdeJogosPorVolante(Configuracao.QdeJogosPorVolante);
+    Impressao.SetImagemVisivel(Configuracao.ImagemVisivel);
+    Impressao.SetLayoutIndex(Modalidade.LayoutIndex());
+    Impressao.SetImpressaoVolanteOficial(Configuracao.ImpressaoVolanteOficial);
+    Impressao.SetQdeSurpresinha(Configuracao.QdeSurpresinha);
+    Impressao.SetQdeTeimosinha(Configuracao.QdeTeimosinha);
+    Impressao.SetQdeBolao(Configuracao.QdeBolao);
+    Impressao.SetAjusteUsuario({Configuracao.AjusteEsquerda, Configuracao.AjusteTopo});
+    Impressao.SetNomeModalidade(TituloDoVolante(Modalidade, Modalidade.LayoutIndex()));
+    Impressao.SetTipoModalidade(Modalidade.TipoModalidade());
+    Impressao.SetNomeIdentificacao(AparaTexto(Configuracao.NomeIdentificacao));
+    Impressao.SetMarcarTrevoMao(Configuracao.MarcarTrevoMao);
+    Impressao.SetQdeTrevo(Configuracao.QdeTrevo);
+    Impressao.SetGuiaForcada(Configuracao.GuiaForcada);
+    Impressao.SetImprimirNumerosJogos(Configuracao.ImprimirNumerosJogos);
+}
+
+} // namespace
+
+TExecucaoImpressao::TExecucaoImpressao(std::unique_ptr<TFormImpressao> Form,
+                                       std::unique_ptr<TImpressao> Impressao,
+                                       const TCDSImpressao& CDSImpressao)
+    : FForm(std::move(Form))
+    , FImpressao(std::move(Impressao))
+    , FFonte(CDSImpressao) {
+    FForm->LigaDados(&FFonte, FImpressao.get());
+}
+
+std::unique_ptr<TExecucaoImpressao> TExecucaoImpressao::Monta(const TConfiguracaoImpressao& Configuracao,
+                                                              const TCDSImpressao& CDSImpressao,
+                                                              TMensagens& Mensagens) {
+    Mensagens.clear();
+    const std::unique_ptr<TModalidade> Modalidade = CriaModalidade(Configuracao.NomeModalidade);
+    if (!Modalidade) {
+        Mensagens.append({TTipoMensagem::Erro, MensagemIndisponivel});
+        return nullptr;
+    }
+    Modalidade->SetLayoutIndex(Configuracao.LayoutIndex);
+    Modalidade->SetParameters(Configuracao.QdeNumPorVolante);
+    Modalidade->ValidaImpressao(Configuracao.QdeNumPorVolante, Configuracao.QdeBolao,
+                                Configuracao.QdeTeimosinha, Configuracao.IndiceTimeCoracao,
+                                Configuracao.LayoutIndex);
+    if (!Modalidade->LiberadoImprimir()) {
+        Mensagens = Modalidade->MensagensValidacao();
+        return nullptr;
+    }
+    std::unique_ptr<TFormImpressao> Form =
+        CriaFormImpressao(Modalidade->NomeRelatorio().value(Modalidade->LayoutIndex()));
+    std::unique_ptr<TImpressao> Impressao = CriaImpressao(Configuracao.NomeModalidade);
+    if (!Form || !Impressao) {
+        Mensagens.append({TTipoMensagem::Erro, MensagemIndisponivel});
+        return nullptr;
+    }
+
+    Impressao->SetColorShape(Configuracao.ColorShape);
+    DefineConfiguracao(*Impressao, *Form, *Modalidade, Configuracao);
+    AjustaPapel(Form->RLReport1(), Configuracao, Modalidade->TipoModalidade());
+    if (Configuracao.ImagemVisivel && !Form->CarregaImagem(Configuracao.PastaImagens))
+        Mensagens.append(
+            {TTipoMensagem::Aviso,
+             QStringLiteral("Imagem do volante não encontrada: ") +
+                 QDir::toNativeSeparators(QDir(Configuracao.PastaImagens).filePath(Form->ArquivoImagem()))});
+    Impressao->Prepare();
+    Impressao->CriaTodosShapes();
+    return std::unique_ptr<TExecucaoImpressao>(
+        new TExecucaoImpressao(std::move(Form), std::move(Impressao), CDSImpressao));
+}
