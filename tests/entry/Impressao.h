@@ -1,0 +1,30 @@
+#pragma once
+
+#include "entry/ReferenciaValidaJogo.h"
+
+#include <QString>
+
+#include <ostream>
+
+// Readable failure output: texts as UTF-8 with control characters escaped, verdicts field by field.
+inline void PrintTo(const QString& Texto, std::ostream* Saida) {
+    *Saida << '"';
+    for (QChar c : Texto) {
+        if (c.unicode() < u' ')
+            *Saida << "\\x" << std::hex << int(c.unicode()) << std::dec;
+        else
+            *Saida << QString(c).toStdString();
+    }
+    *Saida << '"';
+}
+
+inline void PrintTo(const TVeredito& Veredito, std::ostream* Saida) {
+    *Saida << "{validado " << Veredito.JogoValidado << ", numeros ";
+    PrintTo(Veredito.NumerosDoJogoValidado, Saida);
+    *Saida << ", mensagem ";
+    PrintTo(Veredito.TextoJogoInvalido, Saida);
+    *Saida << ", bonus " << Veredito.NumeroBonus << ", trevos";
+    for (int Trevo : Veredito.TrevosFromTXT)
+        *Saida << ' ' << Trevo;
+    *Saida << '}';
+}
