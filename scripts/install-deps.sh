@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core ca-certificates
-    poppler-utils
+    fonts-liberation2 poppler-utils
 )
 
 missing=()
