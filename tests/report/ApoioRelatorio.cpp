@@ -1,7 +1,12 @@
 #include "ApoioRelatorio.h"
 
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <string>
 
 void PreparaFolhaTresVolantes(TRelatorio& Relatorio, const TMargens& Margens) {
     Relatorio.SetTamanhoPapel(QPageSize(QPageSize::A4));
@@ -12,6 +17,43 @@ void PreparaFolhaTresVolantes(TRelatorio& Relatorio, const TMargens& Margens) {
     Grade.SetHeight(715);
     Grade.SetMargensExternas({Milimetros(0.1), Milimetros(0.2), Milimetros(0.1), Milimetros(0.2)});
     Grade.SetMargensInternas({Milimetros(0.4), Milimetros(0.4), Milimetros(0.4), Milimetros(0.4)});
+}
+
+void CriaMarcas(TRelatorio& Relatorio) {
+    const QRect Caixas[] = {QRect(48, 187, 19, 13), QRect(101, 201, 19, 13), QRect(250, 650, 19, 13),
+                            QRect(8, 3, 12, 9)};
+    int Numero = 0;
+    for (const QRect& Caixa : Caixas) {
+        TShape& Marca = Relatorio.CriaShape(QStringLiteral("ShapeJogo1_Num%1").arg(++Numero));
+        Marca.SetFormato(TFormatoShape::dkElipse);
+        Marca.SetBox(Caixa);
+    }
+}
+
+void VerificaMarcasNoLugar(const TRelatorio& Relatorio, const QImage& Direta, const QImage& Rasterizada) {
+    ASSERT_EQ(Rasterizada.size(), Direta.size());
+    const TLayoutPagina Layout = Relatorio.Layout();
+    for (int Celula = 0; Celula < 3; ++Celula)
+        for (const TComponente* Componente : Relatorio.Componentes()) {
+            const auto* Marca = dynamic_cast<const TShape*>(Componente);
+            if (!Marca)
+                continue;
+            const std::string Onde = Marca->Name().toStdString() + " cell " + std::to_string(Celula);
+            const QRectF Esperado = QRectF(Marca->Box()).translated(Layout.OrigemConteudo(Celula));
+            const QRect Regiao = Esperado.toAlignedRect().adjusted(-3, -3, 3, 3);
+            const auto NaImagem = CentroEscuro(Direta, Regiao);
+            const auto NaOutra = CentroEscuro(Rasterizada, Regiao);
+            ASSERT_TRUE(NaImagem && NaOutra) << Onde;
+            EXPECT_NEAR(NaImagem->x(), Esperado.center().x(), 0.05) << Onde;
+            EXPECT_NEAR(NaImagem->y(), Esperado.center().y(), 0.05) << Onde;
+            EXPECT_NEAR(NaOutra->x(), NaImagem->x(), 0.05) << Onde;
+            EXPECT_NEAR(NaOutra->y(), NaImagem->y(), 0.05) << Onde;
+            const QRect AreaImagem = AreaEscura(Direta, Regiao).value_or(QRect());
+            const QRect AreaOutra = AreaEscura(Rasterizada, Regiao).value_or(QRect());
+            EXPECT_TRUE(Esperado.toAlignedRect().contains(AreaImagem)) << Onde;
+            EXPECT_LE((AreaImagem.topLeft() - AreaOutra.topLeft()).manhattanLength(), 1) << Onde;
+            EXPECT_LE((AreaImagem.bottomRight() - AreaOutra.bottomRight()).manhattanLength(), 1) << Onde;
+        }
 }
 
 std::optional<QRect> AreaEscura(const QImage& Imagem, const QRect& Regiao, int Limiar) {
@@ -55,6 +97,18 @@ std::optional<QByteArray> ExecutaPoppler(const QString& Programa, const QStringL
         Processo.exitCode() != 0)
         return std::nullopt;
     return Processo.readAllStandardOutput();
+}
+
+std::optional<InfoPdf> LeInfoPdf(const QString& Caminho) {
+    const auto Saida = ExecutaPoppler(QStringLiteral("pdfinfo"), {Caminho});
+    if (!Saida)
+        return std::nullopt;
+    const QString Texto = QString::fromUtf8(*Saida);
+    InfoPdf Info;
+    Info.Paginas = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(Texto).captured(1).toInt();
+    Info.Tamanho =
+        QRegularExpression(QStringLiteral("Page size:\\s+([\\d.]+ x [\\d.]+)")).match(Texto).captured(1);
+    return Info;
 }
 
 QImage RasterizaPdf(const QString& Caminho, int Dpi, int Pagina) {

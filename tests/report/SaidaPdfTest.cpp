@@ -7,44 +7,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 namespace {
-
-const TMargens MargensFolha{Milimetros(20), Milimetros(10), Milimetros(20), Milimetros(10)};
-
-struct InfoPdf {
-    int Paginas = 0;
-    QString Tamanho; // "842 x 595"
-};
-
-std::optional<InfoPdf> LeInfoPdf(const QString& Caminho) {
-    const auto Saida = ExecutaPoppler(QStringLiteral("pdfinfo"), {Caminho});
-    if (!Saida)
-        return std::nullopt;
-    const QString Texto = QString::fromUtf8(*Saida);
-    InfoPdf Info;
-    Info.Paginas = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(Texto).captured(1).toInt();
-    Info.Tamanho =
-        QRegularExpression(QStringLiteral("Page size:\\s+([\\d.]+ x [\\d.]+)")).match(Texto).captured(1);
-    return Info;
-}
-
-// Marks of a slip: ellipses at whole report pixels from the cell corner, as the slip layouts place
-// them, one set per cell.
-void CriaMarcas(TRelatorio& Relatorio) {
-    const QRect Caixas[] = {QRect(48, 187, 19, 13), QRect(101, 201, 19, 13), QRect(250, 650, 19, 13),
-                            QRect(8, 3, 12, 9)};
-    int Numero = 0;
-    for (const QRect& Caixa : Caixas) {
-        TShape& Marca = Relatorio.CriaShape(QStringLiteral("ShapeJogo1_Num%1").arg(++Numero));
-        Marca.SetFormato(TFormatoShape::dkElipse);
-        Marca.SetBox(Caixa);
-    }
-}
 
 class SaidaPdfTest : public ::testing::Test {
 protected:
@@ -171,29 +138,7 @@ TEST_F(SaidaPdfTest, MarcasNosMesmosPixelsNaImagemENoPdf) {
         const QImage Direta = ImagemPagina(Relatorio, 0, 96);
         ASSERT_EQ(DoPdf.size(), Direta.size());
 
-        const TLayoutPagina Layout = Relatorio.Layout();
-        for (int Celula = 0; Celula < 3; ++Celula)
-            for (const TComponente* Componente : Relatorio.Componentes()) {
-                const auto* Marca = dynamic_cast<const TShape*>(Componente);
-                if (!Marca)
-                    continue;
-                const QRectF Esperado = QRectF(Marca->Box()).translated(Layout.OrigemConteudo(Celula));
-                const QRect Regiao = Esperado.toAlignedRect().adjusted(-3, -3, 3, 3);
-                const auto NaImagem = CentroEscuro(Direta, Regiao);
-                const auto NoPdf = CentroEscuro(DoPdf, Regiao);
-                ASSERT_TRUE(NaImagem && NoPdf) << Marca->Name().toStdString();
-                const std::string Onde = Marca->Name().toStdString() + " cell " + std::to_string(Celula);
-                EXPECT_NEAR(NaImagem->x(), Esperado.center().x(), 0.05) << Onde;
-                EXPECT_NEAR(NaImagem->y(), Esperado.center().y(), 0.05) << Onde;
-                EXPECT_NEAR(NoPdf->x(), NaImagem->x(), 0.05) << Onde;
-                EXPECT_NEAR(NoPdf->y(), NaImagem->y(), 0.05) << Onde;
-                // An edge pixel covered by about half may fall either side of the threshold.
-                const QRect AreaImagem = AreaEscura(Direta, Regiao).value_or(QRect());
-                const QRect AreaPdf = AreaEscura(DoPdf, Regiao).value_or(QRect());
-                EXPECT_TRUE(Esperado.toAlignedRect().contains(AreaImagem)) << Onde;
-                EXPECT_LE((AreaImagem.topLeft() - AreaPdf.topLeft()).manhattanLength(), 1) << Onde;
-                EXPECT_LE((AreaImagem.bottomRight() - AreaPdf.bottomRight()).manhattanLength(), 1) << Onde;
-            }
+        VerificaMarcasNoLugar(Relatorio, Direta, DoPdf);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "report/SaidaRelatorio.h"
 
+class QPrinter;
 class TRelatorio;
 
 // Prints every page of the report on the installed printer of that name, without a print dialog, in
@@ -9,3 +10,7 @@ class TRelatorio;
 // printer cannot start the job.
 TResultadoSaida ImprimeNaImpressora(TRelatorio& Relatorio, const QString& NomeImpressora,
                                     const QString& NomeDocumento = {});
+
+// Prints every page of the report on a printer already chosen (also a PDF-format printer), setting
+// its paper and orientation to the report's and its origin to the paper's corner.
+TResultadoSaida ImprimeEm(TRelatorio& Relatorio, QPrinter& Impressora);
