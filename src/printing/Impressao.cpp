@@ -274,6 +274,9 @@ void TImpressao::SetDados(const TFolhaImpressao& Folha) {
 }
 
 void TImpressao::ImprimeJogo() {
+    // A new engine starts at column 0 and row 0, which name real guides: a value without a box must
+    // find no guide on the first sheet either.
+    Resete();
     EscondeShapes();
     const std::array Jogos{FJogo1, FJogo2, FJogo3, FJogo4};
     const std::array Meses{FMesJogo1, FMesJogo2, FMesJogo3, FMesJogo4};
