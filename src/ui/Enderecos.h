@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+// The portal's addresses and the designated maker accounts, kept in one place.
+
+// The help article; a help picture opens it at "#" followed by the picture's name.
+inline QUrl EnderecoDaAjuda(const QString& Ancora) {
+    QUrl Endereco(QStringLiteral("https://www.bilheron.com.br/artigos/como-usar-o-cartelim"));
+    Endereco.setFragment(Ancora);
+    return Endereco;
+}
+
+// The portal's article page, opened by the portal picture.
+inline QUrl EnderecoDosArtigos() {
+    return QUrl(QStringLiteral("https://www.bilheron.com.br/artigos"));
+}
+
+// Login e-mail of the pool-operator account: masked display of the games, clovers taken from imported
+// text, the mark colour choice, the side text and the reminder when no pool is chosen.
+inline QString ContaOperadorDeBolao() {
+    return QStringLiteral("bolao@bilheron.com.br");
+}
+
+// Login e-mail of the marketplace account: months and clubs advance once per pool group, no random
+// preselection after its login, the mark colour choice, the side text and the no-pool reminder.
+inline QString ContaMarketplace() {
+    return QStringLiteral("marketplace@bilheron.com.br");
+}

@@ -1,0 +1,167 @@
+#include "ui/FormPrincipal.h"
+
+#include "catalogue/ULib.h"
+#include "store/DataModulo.h"
+#include "ui/Dialogos.h"
+#include "ui/Enderecos.h"
+#include "ui/Figuras.h"
+#include "ui/ImagemClicavel.h"
+#include "ui/PaginaAutenticacao.h"
+#include "ui/PaginaImportacao.h"
+#include "ui/PaginaImpressao.h"
+#include "ui/PaginaJogos.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTabWidget>
+
+// The window's pictures live in this static library; a resource file is linked in only when named.
+static void CarregaFigurasDaJanela() {
+    Q_INIT_RESOURCE(janela);
+}
+
+namespace {
+
+const QSize TamanhoInicial(1180, 700);
+
+QLabel* PainelDeStatus(QStatusBar& Barra, int Largura, Qt::Alignment Alinhamento, int Elastico) {
+    auto* Painel = new QLabel(&Barra);
+    Painel->setMinimumWidth(Largura);
+    Painel->setAlignment(Alinhamento | Qt::AlignVCenter);
+    Barra.addWidget(Painel, Elastico);
+    return Painel;
+}
+
+} // namespace
+
+TFormPrincipal::TFormPrincipal(TDM& DM, TDialogos& Dialogos, QWidget* Parent)
+    : QMainWindow(Parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint |
+                              Qt::WindowCloseButtonHint)
+    , FDM(DM)
+    , FDialogos(Dialogos)
+    , FPageControl1(new QTabWidget(this))
+    , FTabAutenticacao(new TPaginaAutenticacao(FPageControl1))
+    , FTabSheet4(new TPaginaImportacao(DM, Dialogos, FPageControl1))
+    , FTabJogo(new TPaginaJogos(DM, Dialogos, FPageControl1))
+    , FTabImpressao(new TPaginaImpressao(FPageControl1))
+    , FAction1(new QAction(this)) {
+    CarregaFigurasDaJanela();
+    setObjectName(QStringLiteral("FormPrincipal"));
+    setWindowIcon(IconeDoPrograma());
+    QFont Fonte(QStringLiteral("Tahoma"), 9);
+    Fonte.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans")});
+    setFont(Fonte);
+    resize(TamanhoInicial);
+
+    FPageControl1->setObjectName(QStringLiteral("PageControl1"));
+    FPageControl1->addTab(FTabAutenticacao, QStringLiteral("Autenticação no Portal   "));
+    FPageControl1->addTab(FTabSheet4, QStringLiteral("Importar Jogos   "));
+    FPageControl1->addTab(FTabJogo, QStringLiteral("Jogos :)   "));
+    FPageControl1->addTab(FTabImpressao, QStringLiteral("Impressão dos Jogos   "));
+    setCentralWidget(FPageControl1);
+
+    QStatusBar* StatusBar1 = statusBar();
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    PainelDeStatus(*StatusBar1, 50, Qt::AlignHCenter, 0);
+    PainelDeStatus(*StatusBar1, 400, Qt::AlignLeft, 0);
+    PainelDeStatus(*StatusBar1, 50, Qt::AlignLeft, 1);
+
+    FAction1->setObjectName(QStringLiteral("Action1"));
+    FAction1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_1));
+    FAction1->setShortcutContext(Qt::WindowShortcut);
+    addAction(FAction1);
+
+    connect(FAction1, &QAction::triggered, this, &TFormPrincipal::Action1Execute);
+    connect(FPageControl1, &QTabWidget::currentChanged, this, &TFormPrincipal::PageControl1Change);
+    connect(FTabSheet4, &TPaginaImportacao::FechamentoImportado, this,
+            &TFormPrincipal::MostraFechamentoImportado);
+    connect(FTabJogo, &TPaginaJogos::TelaImpressaoPedida, this,
+            [this] { FPageControl1->setCurrentWidget(FTabImpressao); });
+    LigaAjuda();
+
+    FormCreate();
+}
+
+QString TFormPrincipal::TituloDaJanela(const QDateTime& DataDoArquivo, qint64 TamanhoEmBytes) {
+    // The zero date of the classic date type.
+    const QDateTime Data =
+        DataDoArquivo.isValid() ? DataDoArquivo : QDateTime(QDate(1899, 12, 30), QTime(0, 0));
+    return QStringLiteral("Portal BILHERON - Impressão de Jogos 8.15  ::  ") + u' ' +
+           Data.toString(QStringLiteral("dd/MM hh:mm:ss")) + QStringLiteral(" : ") +
+           QLocale().toString(TamanhoEmBytes / 1024);
+}
+
+const QList<int>& TFormPrincipal::TrevosFromTXTOrlandim() const {
+    return FTabSheet4->TrevosFromTXT();
+}
+
+void TFormPrincipal::AbreAjuda(const QString& Ancora) {
+    FDialogos.AbreEndereco(EnderecoDaAjuda(Ancora));
+}
+
+void TFormPrincipal::showEvent(QShowEvent* Evento) {
+    QMainWindow::showEvent(Evento);
+    if (!FJaMostrada) {
+        FJaMostrada = true;
+        FormShow();
+    }
+}
+
+void TFormPrincipal::resizeEvent(QResizeEvent* Evento) {
+    QMainWindow::resizeEvent(Evento);
+    setWindowTitle(TituloDaJanela(DataDoPrograma(), TamanhoDoPrograma()));
+}
+
+void TFormPrincipal::closeEvent(QCloseEvent* Evento) {
+    // An import run lets the screen repaint while it works; the window stays until it is over.
+    if (FTabSheet4->Importando())
+        Evento->ignore();
+    else
+        QMainWindow::closeEvent(Evento);
+}
+
+void TFormPrincipal::FormCreate() {
+    FTabAutenticacao->LimpaCredenciais();
+    FTabSheet4->Inicializa();
+    FPageControl1->setCurrentWidget(FTabAutenticacao);
+}
+
+void TFormPrincipal::FormShow() {
+    // Centred on the screen, and never larger than it.
+    if (const QScreen* Tela = screen()) {
+        const QRect Area = Tela->availableGeometry();
+        resize(size().boundedTo(Area.size() - QSize(16, 48)));
+        move(Area.center() - rect().center());
+    }
+    FTabJogo->LigaGrades();
+    FTabAutenticacao->EditEmail()->setFocus();
+}
+
+void TFormPrincipal::PageControl1Change() {
+    FDM.EsvaziaFilaImpressao();
+    FTabJogo->OfereceMascara(FTabAutenticacao->Email().compare(ContaOperadorDeBolao(), Qt::CaseInsensitive) ==
+                             0);
+}
+
+void TFormPrincipal::Action1Execute() {
+    FTabAutenticacao->MascaraEmail();
+}
+
+void TFormPrincipal::MostraFechamentoImportado() {
+    FPageControl1->setCurrentWidget(FTabJogo);
+    FTabJogo->MostraBarrasDasGrades();
+}
+
+void TFormPrincipal::LigaAjuda() {
+    for (TImagemClicavel* Ajuda :
+         {FTabAutenticacao->Ajuda(), FTabSheet4->Ajuda(), FTabJogo->Ajuda(), FTabImpressao->Ajuda()})
+        connect(Ajuda, &TImagemClicavel::Clicado, this, [this, Ajuda] { AbreAjuda(Ajuda->objectName()); });
+    connect(FTabAutenticacao->Logo(), &TImagemClicavel::Clicado, this,
+            [this] { FDialogos.AbreEndereco(EnderecoDosArtigos()); });
+}

@@ -1,0 +1,235 @@
+// The import page: game and numbers per game, the text area, and the import run through the window.
+#include "JanelaDeTeste.h"
+
+#include "entry/ValidaJogo.h"
+#include "ui/RadioGroup.h"
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QFile>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QTabWidget>
+#include <QTemporaryDir>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString Vazia = u"No Momento a Lista de Jogos está Vazia !"_s;
+const QString NenhumValidado = u"Nenhum Jogo Foi Validado na Importação !"_s;
+
+QString PerguntaDuplicado(const QString& Numeros) {
+    return Numeros + u"\rJogo Duplicado !\r\rMesmo Que Confirme a Pergunta a Seguir, Este Jogo Duplicado Não "
+                     u"Será Adicionado no Cartelim.\r\rDeseja Continuar Com a Importação ?"_s;
+}
+
+struct TListaDoJogo {
+    QString Item;
+    QStringList Quantidades;
+};
+
+QStringList Faixa(int De, int Ate) {
+    QStringList Textos;
+    for (int Valor = De; Valor <= Ate; ++Valor)
+        Textos.append(QString::number(Valor));
+    return Textos;
+}
+
+} // namespace
+
+class ImportacaoTest : public TJanelaDeTeste {
+protected:
+    QPlainTextEdit& Memo() { return Controle<QPlainTextEdit>(u"MemoJogosImportar"_s); }
+    QStringList LinhasDoMemo() { return Memo().toPlainText().split(u'\n'); }
+};
+
+TEST_F(ImportacaoTest, ChoosingAGameFillsItsNumbersPerGameAndComposesTheCaption) {
+    const TListaDoJogo Jogos[] = {
+        {u"Dia de Sorte"_s, Faixa(7, 15)}, {u"Lotofacil"_s, Faixa(15, 20)},      {u"Quina"_s, Faixa(5, 15)},
+        {u"Mega-sena"_s, Faixa(6, 20)},    {u"Lotomania"_s, {u"50"_s}},          {u"Timemania"_s, {u"10"_s}},
+        {u"Dupla-Sena"_s, Faixa(6, 15)},   {u"Mais Milionária"_s, Faixa(6, 12)},
+    };
+    auto& Combo = Controle<QComboBox>(u"ComboImporta_QdeNumPorVolante"_s);
+    auto& Botao = Controle<QPushButton>(u"BtnValidarJogosFechamento"_s);
+    for (const TListaDoJogo& Jogo : Jogos) {
+        SCOPED_TRACE(Jogo.Item.toStdString());
+        EscolheModalidade(Jogo.Item);
+        QStringList Itens;
+        for (int Indice = 0; Indice < Combo.count(); ++Indice)
+            Itens.append(Combo.itemText(Indice));
+        EXPECT_EQ(Itens, Jogo.Quantidades);
+        EXPECT_EQ(Combo.currentIndex(), 0);
+        EXPECT_EQ(Botao.text(), u"Validar Agora Jogos "_s + Jogo.Item + u" com "_s +
+                                    Jogo.Quantidades.first() + u" Números por Volante"_s);
+    }
+    EscolheModalidade(u"Lotomania"_s);
+    EXPECT_EQ(Botao.text(), u"Validar Agora Jogos Lotomania com 50 Números por Volante"_s);
+    EscolheModalidade(u"Mega-sena"_s);
+    EscolheQdeNumPorVolante(6);
+    EXPECT_EQ(Botao.text(), u"Validar Agora Jogos Mega-sena com 6 Números por Volante"_s);
+    EscolheQdeNumPorVolante(9);
+    EXPECT_EQ(Botao.text(), u"Validar Agora Jogos Mega-sena com 9 Números por Volante"_s);
+}
+
+TEST_F(ImportacaoTest, DuplicateAnsweredYesStoresTheGameOnceAndShowsTheGamesPage) {
+    bool JanelaDesabilitadaNaPergunta = false;
+    bool BarraVisivelNaPergunta = false;
+    Dialogos.AoPerguntar([&] {
+        JanelaDesabilitadaNaPergunta = !Form.isEnabled();
+        BarraVisivelNaPergunta = Controle<QProgressBar>(u"ProgressBar1"_s).isVisible();
+    });
+    Dialogos.RespondeProximaPergunta(true);
+    ImportaFechamento(u"Mega-sena"_s, 6, {u"// fechamento"_s, QString(), u"1 2 3 4 5 6"_s, u"6,5,4,3,2,1"_s},
+                      u"Meu bolão"_s);
+
+    ASSERT_EQ(Dialogos.Perguntas().size(), 1);
+    EXPECT_EQ(Dialogos.Perguntas()[0].Titulo, u"O que fazer ? "_s);
+    EXPECT_EQ(Dialogos.Perguntas()[0].Texto, PerguntaDuplicado(u"01 02 03 04 05 06"_s));
+    EXPECT_FALSE(Dialogos.Perguntas()[0].SimPorPadrao);
+    EXPECT_TRUE(JanelaDesabilitadaNaPergunta);
+    EXPECT_TRUE(BarraVisivelNaPergunta);
+    EXPECT_TRUE(Dialogos.Mostradas().isEmpty());
+
+    ASSERT_EQ(DM.QdeFechamentos(), 1);
+    EXPECT_EQ(DM.Fechamento(0).Modalidade, u"Mega-Sena"_s);
+    EXPECT_EQ(DM.Fechamento(0).Titulo, u"Meu bolão"_s);
+    EXPECT_EQ(Coluna(u"DBGrid2"_s, 2), QStringList{u"01 02 03 04 05 06"_s});
+    EXPECT_EQ(PaginaAtiva(), u"TabJogo"_s);
+    EXPECT_TRUE(Form.isEnabled());
+    EXPECT_FALSE(Controle<QProgressBar>(u"ProgressBar1"_s).isVisible());
+    EXPECT_EQ(Controle<QAbstractItemView>(u"DBGrid1"_s).verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    EXPECT_EQ(Controle<QAbstractItemView>(u"DBGrid2"_s).horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    // The area keeps its text for a corrected run.
+    EXPECT_EQ(LinhasDoMemo().size(), 4);
+}
+
+TEST_F(ImportacaoTest, DuplicateAnsweredNoStoresNothing) {
+    Dialogos.RespondeProximaPergunta(false);
+    ImportaFechamento(u"Mega-sena"_s, 6, {u"1 2 3 4 5 6"_s, u"6,5,4,3,2,1"_s, u"7 8 9 10 11 12"_s});
+    EXPECT_EQ(Dialogos.Perguntas().size(), 1);
+    EXPECT_EQ(Dialogos.Mostradas(), (TMensagens{{TTipoMensagem::Aviso, NenhumValidado}}));
+    EXPECT_EQ(DM.QdeFechamentos(), 0);
+    EXPECT_EQ(PaginaAtiva(), u"TabSheet4"_s);
+    EXPECT_TRUE(Form.isEnabled());
+    EXPECT_TRUE(DM.FiltroMasterAtivo());
+}
+
+TEST_F(ImportacaoTest, ARejectedLineAfterGoodOnesStoresNothingAndShowsBothMessages) {
+    QStringList Linhas;
+    for (int Jogo = 1; Jogo <= 10; ++Jogo)
+        Linhas.append(
+            u"%1 %2 %3 %4 %5 %6"_s.arg(Jogo).arg(Jogo + 10).arg(Jogo + 20).arg(Jogo + 30).arg(Jogo + 40).arg(
+                Jogo + 50));
+    const QString Ruim = u"1 2 3 4 5 61"_s;
+    Linhas << Ruim << u"7 8 9 10 11 12"_s;
+    TValidaJogo Validador;
+    Validador.AvaliaJogo(Ruim, 6, 1, 60, -1, -1);
+    ASSERT_FALSE(Validador.JogoValidado());
+
+    ImportaFechamento(u"Mega-sena"_s, 6, Linhas);
+    EXPECT_EQ(Dialogos.Mostradas(), (TMensagens{{TTipoMensagem::Informacao, Validador.TextoJogoInvalido()},
+                                                {TTipoMensagem::Aviso, NenhumValidado}}));
+    EXPECT_EQ(DM.QdeFechamentos(), 0);
+    EXPECT_TRUE(Form.isEnabled());
+}
+
+TEST_F(ImportacaoTest, GamesKeepInputOrderUnlessAscendingOrderIsTicked) {
+    const QStringList Linhas = {u"10 20 30 40 50 60"_s, u"01 02 03 04 05 06"_s};
+    ImportaFechamento(u"Mega-sena"_s, 6, Linhas);
+    EXPECT_EQ(Coluna(u"DBGrid2"_s, 2), Linhas);
+    EXPECT_EQ(Coluna(u"DBGrid2"_s, 1), (QStringList{u"1"_s, u"2"_s}));
+
+    Controle<QCheckBox>(u"chImportarOrdemCrescente"_s).setChecked(true);
+    Importa(Linhas);
+    ASSERT_EQ(DM.QdeFechamentos(), 2);
+    EXPECT_EQ(Coluna(u"DBGrid2"_s, 0), (QStringList{u"2"_s, u"2"_s}));
+    EXPECT_EQ(Coluna(u"DBGrid2"_s, 2), (QStringList{Linhas[1], Linhas[0]}));
+    EXPECT_EQ(Coluna(u"DBGrid2"_s, 1), (QStringList{u"1"_s, u"2"_s}));
+}
+
+TEST_F(ImportacaoTest, DiaDeSorteGamesWithAnotherMonthAreDifferentGames) {
+    ImportaFechamento(u"Dia de Sorte"_s, 7, {u"01 02 03 04 05 06 07 :3"_s, u"01 02 03 04 05 06 07 :4"_s});
+    EXPECT_TRUE(Dialogos.Perguntas().isEmpty());
+    EXPECT_EQ(Coluna(u"DBGrid2"_s, 2), (QStringList{u"01 02 03 04 05 06 07"_s, u"01 02 03 04 05 06 07"_s}));
+    EXPECT_EQ(Coluna(u"DBGrid2"_s, 3), (QStringList{u"3"_s, u"4"_s}));
+    EXPECT_EQ(DM.Fechamento(0).Modalidade, u"Dia de Sorte"_s);
+}
+
+TEST_F(ImportacaoTest, TheLastCloverPartReadIsKeptForThePrintSetup) {
+    ImportaFechamento(u"Mais Milionária"_s, 6,
+                      {u"01 02 03 04 05 06 | Trevos : 5 6"_s, u"07 08 09 10 11 12 | Trevos : 1 2"_s,
+                       u"13 14 15 16 17 18"_s});
+    EXPECT_EQ(Form.TrevosFromTXTOrlandim(), (QList<int>{1, 2}));
+    EXPECT_EQ(Coluna(u"DBGrid2"_s, 2).size(), 3);
+
+    Importa({u"21 22 23 24 25 26"_s});
+    EXPECT_TRUE(Form.TrevosFromTXTOrlandim().isEmpty());
+}
+
+TEST_F(ImportacaoTest, EmptyAreaAndCommentsOnlyAreRefusedWithTheirWarnings) {
+    struct TCaso {
+        QString Texto;
+        QString Aviso;
+    };
+    const TCaso Casos[] = {
+        {QString(), Vazia},
+        {u"// só comentário\n\n   \n  // outro"_s, NenhumValidado},
+    };
+    for (const TCaso& Caso : Casos) {
+        SCOPED_TRACE(Caso.Texto.toStdString());
+        Dialogos.LimpaRegistro();
+        Memo().setPlainText(Caso.Texto);
+        Clica(u"BtnValidarJogosFechamento"_s);
+        EXPECT_EQ(Dialogos.Mostradas(), (TMensagens{{TTipoMensagem::Aviso, Caso.Aviso}}));
+        EXPECT_EQ(DM.QdeFechamentos(), 0);
+        EXPECT_TRUE(Form.isEnabled());
+        EXPECT_FALSE(Controle<QProgressBar>(u"ProgressBar1"_s).isVisible());
+    }
+}
+
+TEST_F(ImportacaoTest, PasteSplitsBareLineFeedsAndNeverDoublesLineBreaks) {
+    struct TCaso {
+        QString Copiado;
+        QStringList Linhas;
+    };
+    const TCaso Casos[] = {
+        {u"01 02 03 04 05 06\n07 08 09 10 11 12\n"_s,
+         {u"01 02 03 04 05 06"_s, u"07 08 09 10 11 12"_s, QString()}},
+        {u"01 02 03 04 05 06\r\n07 08 09 10 11 12\r\n"_s,
+         {u"01 02 03 04 05 06"_s, u"07 08 09 10 11 12"_s, QString()}},
+        {u"01 02 03 04 05 06\r\n07 08 09 10 11 12\n13 14 15 16 17 18"_s,
+         {u"01 02 03 04 05 06"_s, u"07 08 09 10 11 12"_s, u"13 14 15 16 17 18"_s}},
+    };
+    for (const TCaso& Caso : Casos) {
+        Clica(u"BtnLimparMemo"_s);
+        EXPECT_TRUE(Memo().toPlainText().isEmpty());
+        QGuiApplication::clipboard()->setText(Caso.Copiado);
+        Clica(u"BtnCopiarMemoria"_s);
+        EXPECT_EQ(LinhasDoMemo(), Caso.Linhas);
+    }
+}
+
+TEST_F(ImportacaoTest, PasteGoesInAtTheCaret) {
+    Memo().setPlainText(u"01 02 03 04 05 06\n21 22 23 24 25 26"_s);
+    QTextCursor Cursor = Memo().textCursor();
+    Cursor.setPosition(18); // start of the second line
+    Memo().setTextCursor(Cursor);
+    QGuiApplication::clipboard()->setText(u"11 12 13 14 15 16\n"_s);
+    Clica(u"BtnCopiarMemoria"_s);
+    EXPECT_EQ(LinhasDoMemo(),
+              (QStringList{u"01 02 03 04 05 06"_s, u"11 12 13 14 15 16"_s, u"21 22 23 24 25 26"_s}));
+}
+
+TEST_F(ImportacaoTest, AMegabytePasteImportsAsOneClosing) {
+    const QStringList Jogos = JogosDeLotofacil(22'000);
+    QGuiApplication::clipboard()->setText(Jogos.join(u"\r\n"_s));
+    ASSERT_GT(QGuiApplication::clipboard()->text().size(), 1'000'000);
+    Clica(u"BtnCopiarMemoria"_s);
+    EscolheModalidade(u"Lotofacil"_s);
+    Clica(u"BtnValidarJogosFechamento"_s);
+    EXPECT_TRUE(Dialogos.Mostradas().isEmpty());
+    ASSERT_EQ(DM.QdeFechamentos(), 1);
+    EXPECT_EQ(Coluna(u"DBGrid2"_s, 2), Jogos);
+}
