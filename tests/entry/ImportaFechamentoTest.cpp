@@ -1,0 +1,218 @@
+#include "entry/ImportaFechamento.h"
+#include "entry/Impressao.h"
+
+#include "store/DataModulo.h"
+
+#include <gtest/gtest.h>
+
+#include <QStringList>
+
+#include <stdexcept>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString TituloDaPergunta = u"O que fazer ? "_s;
+const QString Vazia = u"No Momento a Lista de Jogos está Vazia !"_s;
+const QString NenhumJogo = u"Nenhum Jogo Foi Validado na Importação !"_s;
+
+QString PerguntaDuplicado(const QString& Numeros) {
+    return Numeros + u"\rJogo Duplicado !\r\rMesmo Que Confirme a Pergunta a Seguir, Este Jogo Duplicado Não "
+                     u"Será Adicionado "
+                     u"no Cartelim.\r\rDeseja Continuar Com a Importação ?"_s;
+}
+
+struct Pergunta {
+    QString Titulo;
+    QString Texto;
+    friend bool operator==(const Pergunta&, const Pergunta&) = default;
+};
+
+class ImportaFechamento : public testing::Test {
+protected:
+    ImportaFechamento() { FDM.AtivaFiltro_MASTER(true); }
+
+    TResultadoImportacao Importa(const QStringList& Linhas, const QString& Modalidade, int QdeNumPorVolante,
+                                 bool OrdemCrescente = false) {
+        return Importa(Linhas.join(u"\r\n"_s), {Modalidade, QdeNumPorVolante, u"Bolão"_s, OrdemCrescente});
+    }
+
+    TResultadoImportacao Importa(const QString& Texto, const TPedidoImportacao& Pedido) {
+        TImportaFechamento Importacao(
+            FDM,
+            [this](const QString& Titulo, const QString& Pergunta) {
+                FPerguntas.append({Titulo, Pergunta});
+                return FResposta;
+            },
+            [this](qsizetype Posicao, qsizetype Maximo) {
+                FProgresso.append({Posicao, Maximo});
+            });
+        return Importacao.Importa(Texto, Pedido);
+    }
+
+    // The games of the current closing as "game" or "game :bonus", in IDJogo order.
+    QStringList JogosGravados() const {
+        QStringList Jogos;
+        for (int Linha = 0; Linha < FDM.QdeJogos(); ++Linha) {
+            const TRegistroDetalhe Jogo = FDM.Jogo(Linha);
+            EXPECT_EQ(Jogo.IDJogo, Linha + 1);
+            Jogos.append(Jogo.NumBonus ? Jogo.Jogo + u" :"_s + QString::number(*Jogo.NumBonus) : Jogo.Jogo);
+        }
+        return Jogos;
+    }
+
+    TDM FDM;
+    TRespostaDuplicado FResposta = TRespostaDuplicado::Sim;
+    QList<Pergunta> FPerguntas;
+    QList<std::pair<qsizetype, qsizetype>> FProgresso;
+};
+
+TEST_F(ImportaFechamento, AreaVaziaSoAvisa) {
+    const TResultadoImportacao Resultado = Importa(QString(), {u"Mega-sena"_s, 6, {}, false});
+    EXPECT_FALSE(Resultado.FechamentoGravado);
+    EXPECT_EQ(Resultado.Mensagens, TMensagens({{TTipoMensagem::Aviso, Vazia}}));
+    EXPECT_FALSE(Resultado.TrevosFromTXT.has_value());
+    EXPECT_TRUE(FProgresso.isEmpty());
+    EXPECT_EQ(FDM.QdeFechamentos(), 0);
+}
+
+TEST_F(ImportaFechamento, ComentariosELinhasEmBrancoSaoIgnorados) {
+    const TResultadoImportacao Resultado =
+        Importa({u"// fechamento"_s, QString(), u"   //outro"_s, u" \t "_s}, u"Mega-sena"_s, 6);
+    EXPECT_FALSE(Resultado.FechamentoGravado);
+    EXPECT_EQ(Resultado.Mensagens, TMensagens({{TTipoMensagem::Aviso, NenhumJogo}}));
+    EXPECT_EQ(Resultado.TrevosFromTXT, QList<int>());
+    EXPECT_EQ(FDM.QdeFechamentos(), 0);
+    EXPECT_TRUE(FDM.FiltroMasterAtivo());
+}
+
+TEST_F(ImportaFechamento, DuplicadoAceitoFicaDeFora) {
+    const TResultadoImportacao Resultado =
+        Importa({u"// fechamento"_s, QString(), u"1 2 3 4 5 6"_s, u"6,5,4,3,2,1"_s}, u"mega-sena"_s, 6);
+    EXPECT_EQ(FPerguntas, QList<Pergunta>({{TituloDaPergunta, PerguntaDuplicado(u"01 02 03 04 05 06"_s)}}));
+    EXPECT_TRUE(Resultado.FechamentoGravado);
+    EXPECT_TRUE(Resultado.Mensagens.isEmpty());
+    ASSERT_EQ(FDM.QdeFechamentos(), 1);
+    EXPECT_EQ(FDM.Fechamento(0).Modalidade, u"Mega-Sena"_s);
+    EXPECT_EQ(FDM.Fechamento(0).Titulo, u"Bolão"_s);
+    EXPECT_EQ(FDM.Fechamento(0).DoPortalVip, u"Não"_s);
+    EXPECT_EQ(JogosGravados(), QStringList({u"01 02 03 04 05 06"_s}));
+    EXPECT_TRUE(FDM.FiltroMasterAtivo());
+}
+
+TEST_F(ImportaFechamento, DuplicadoRecusadoNaoGravaNadaNemLeOResto) {
+    FResposta = TRespostaDuplicado::Nao;
+    const TResultadoImportacao Resultado =
+        Importa({u"1 2 3 4 5 6"_s, u"6,5,4,3,2,1"_s, u"1 2 3 4 5 6"_s, u"texto"_s}, u"Mega-sena"_s, 6);
+    EXPECT_EQ(FPerguntas.size(), 1);
+    EXPECT_FALSE(Resultado.FechamentoGravado);
+    EXPECT_EQ(Resultado.Mensagens, TMensagens({{TTipoMensagem::Aviso, NenhumJogo}}));
+    EXPECT_EQ(FDM.QdeFechamentos(), 0);
+    EXPECT_TRUE(FDM.FiltroMasterAtivo());
+}
+
+TEST_F(ImportaFechamento, OrdemDeEntradaOuCrescente) {
+    const QStringList Linhas{u"10 20 30 40 50 60"_s, u"01 02 03 04 05 06"_s, u"10,20,30,40,50,60"_s,
+                             u"07 02 03 04 05 06"_s};
+    Importa(Linhas, u"Mega-sena"_s, 6, false);
+    EXPECT_EQ(JogosGravados(),
+              QStringList({u"10 20 30 40 50 60"_s, u"01 02 03 04 05 06"_s, u"02 03 04 05 06 07"_s}));
+    Importa(Linhas, u"Mega-sena"_s, 6, true);
+    EXPECT_EQ(FDM.QdeFechamentos(), 2);
+    EXPECT_EQ(JogosGravados(),
+              QStringList({u"01 02 03 04 05 06"_s, u"02 03 04 05 06 07"_s, u"10 20 30 40 50 60"_s}));
+}
+
+TEST_F(ImportaFechamento, LinhaRecusadaDepoisDeDezBoasNaoGravaNada) {
+    QStringList Linhas;
+    for (int i = 1; i <= 10; ++i)
+        Linhas.append(QString::number(i) + u" 21 22 23 24 25"_s);
+    Linhas.append(u"01 02 03 04 05 70"_s);
+    Linhas.append(u"1 21 22 23 24 25"_s); // a repeat after the bad line is never reached
+    const TResultadoImportacao Resultado = Importa(Linhas, u"Mega-sena"_s, 6);
+    EXPECT_TRUE(FPerguntas.isEmpty());
+    EXPECT_FALSE(Resultado.FechamentoGravado);
+    EXPECT_EQ(
+        Resultado.Mensagens,
+        TMensagens({{TTipoMensagem::Informacao,
+                     u"Jogo : 01 02 03 04 05 70\r Número/Texto 70 Fora da Faixa de Números da Modalidade"_s},
+                    {TTipoMensagem::Aviso, NenhumJogo}}));
+    EXPECT_EQ(FDM.QdeFechamentos(), 0);
+    EXPECT_TRUE(FDM.FiltroMasterAtivo());
+}
+
+TEST_F(ImportaFechamento, MesesDoDiaDeSorteFazemJogosDiferentes) {
+    const TResultadoImportacao Resultado =
+        Importa({u"01 02 03 04 05 06 07 :3"_s, u"7 6 5 4 3 2 1 :4"_s, u"01 02 03 04 05 06 07 :03"_s,
+                 u"01 02 03 04 05 06 07"_s, u"01 02 03 04 05 06 07 :13"_s},
+                u"Dia de Sorte"_s, 7);
+    // ':03' is month 3 again; ':13' is no month, so that line repeats the game without a month.
+    EXPECT_EQ(FPerguntas.size(), 2);
+    EXPECT_TRUE(Resultado.FechamentoGravado);
+    EXPECT_EQ(JogosGravados(), QStringList({u"01 02 03 04 05 06 07 :3"_s, u"01 02 03 04 05 06 07 :4"_s,
+                                            u"01 02 03 04 05 06 07"_s}));
+}
+
+TEST_F(ImportaFechamento, TrevosDaUltimaLinhaQueOsTeve) {
+    const TResultadoImportacao ComTrevos =
+        Importa({u"01 02 03 04 05 06 | Trevos : 3 4"_s, u"01 02 03 04 05 07 | Trevos : 1 2"_s,
+                 u"01 02 03 04 05 08"_s},
+                u"Mais Milionária"_s, 6);
+    EXPECT_EQ(ComTrevos.TrevosFromTXT, QList<int>({1, 2}));
+    EXPECT_EQ(JogosGravados(),
+              QStringList({u"01 02 03 04 05 06"_s, u"01 02 03 04 05 07"_s, u"01 02 03 04 05 08"_s}));
+
+    const TResultadoImportacao SemTrevos = Importa({u"01 02 03 04 05 06"_s}, u"Mais Milionária"_s, 6);
+    EXPECT_EQ(SemTrevos.TrevosFromTXT, QList<int>());
+}
+
+TEST_F(ImportaFechamento, DesistenciaNoDuplicadoNaoLeALinhaSeguinte) {
+    // The line after the refused repeat is never reached: neither its clovers nor its fault count.
+    FResposta = TRespostaDuplicado::Nao;
+    const QString Jogo = u"01 02 03 04 05 06 | Trevos : 1 2"_s;
+    const QStringList Seguintes[] = {{u"01 02 03 04 05 07 | Trevos : 3 4"_s}, {u"abc | Trevos : 5"_s}};
+    for (const QStringList& Seguinte : Seguintes) {
+        FPerguntas.clear();
+        const TResultadoImportacao Resultado =
+            Importa(QStringList{Jogo, Jogo} + Seguinte, u"Mais Milionária"_s, 6);
+        EXPECT_EQ(FPerguntas.size(), 1);
+        EXPECT_EQ(Resultado.Mensagens, TMensagens({{TTipoMensagem::Aviso, NenhumJogo}}));
+        EXPECT_EQ(Resultado.TrevosFromTXT, QList<int>({1, 2}));
+    }
+    EXPECT_EQ(FDM.QdeFechamentos(), 0);
+}
+
+TEST_F(ImportaFechamento, QualquerQuebraDeLinhaSeparaJogos) {
+    const TResultadoImportacao Resultado =
+        Importa(u"01 02 03 04 05 06\n01 02 03 04 05 07\r01 02 03 04 05 08\r\n"
+                u"01 02 03 04 05 09\r\n"_s,
+                {u"Mega-sena"_s, 6, {}, false});
+    EXPECT_TRUE(Resultado.FechamentoGravado);
+    EXPECT_EQ(FDM.QdeJogos(), 4);
+    EXPECT_EQ(FProgresso.last(), std::make_pair(qsizetype(4), qsizetype(4)));
+}
+
+TEST_F(ImportaFechamento, ProgressoDoComecoAoFimEmPassosLimitados) {
+    QStringList Linhas(4999, u"// comentário"_s);
+    Linhas.append(u"1 2 3 4 5 6"_s);
+    Importa(Linhas, u"Mega-sena"_s, 6);
+    ASSERT_FALSE(FProgresso.isEmpty());
+    EXPECT_EQ(FProgresso.first(), std::make_pair(qsizetype(0), qsizetype(5000)));
+    EXPECT_EQ(FProgresso.last(), std::make_pair(qsizetype(5000), qsizetype(5000)));
+    EXPECT_LE(FProgresso.size(), 202);
+    for (qsizetype i = 1; i < FProgresso.size(); ++i)
+        EXPECT_GT(FProgresso[i].first, FProgresso[i - 1].first);
+}
+
+TEST_F(ImportaFechamento, FalhaNaPerguntaReligaOFiltro) {
+    TImportaFechamento Importacao(
+        FDM, [](const QString&, const QString&) -> TRespostaDuplicado { throw std::runtime_error("janela"); },
+        [](qsizetype, qsizetype) {});
+    EXPECT_THROW(Importacao.Importa(u"1 2 3 4 5 6\n1 2 3 4 5 6"_s, {u"Mega-sena"_s, 6, {}, false}),
+                 std::runtime_error);
+    EXPECT_TRUE(FDM.FiltroMasterAtivo());
+    EXPECT_EQ(FDM.QdeFechamentos(), 0);
+}
+
+} // namespace
