@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds and starts the program.
+# Installs what is missing, builds and opens the program's window.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 bash scripts/build.sh build
-echo "Cartelim compilado em build/. Ainda sem janela: as bibliotecas de modalidades, validação de jogos,"
-echo "importação e armazenamento estão prontas; rode 'bash scripts/test.sh' para vê-las em ação."
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+    echo "Cartelim compilado em build/, mas não há tela gráfica nesta sessão (DISPLAY vazio)." >&2
+    echo "Abra-o numa sessão gráfica com: build/src/ui/cartelim" >&2
+    exit 1
+fi
+exec build/src/ui/cartelim

@@ -1,6 +1,7 @@
 #include "ui/PaginaImportacao.h"
 
 #include "catalogue/ULib.h"
+#include "entry/ArquivoTexto.h"
 #include "entry/ImportaFechamento.h"
 #include "store/DataModulo.h"
 #include "ui/Dialogos.h"
@@ -13,10 +14,13 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -26,6 +30,9 @@
 namespace {
 
 constexpr int TamanhoMaximoTitulo = 50;
+// Larger files are refused: the area would take long seconds and gigabytes to hold them. A million
+// Lotofácil games take 45 MB.
+constexpr qint64 TamanhoMaximoDoArquivo = 64 * 1024 * 1024;
 // The bar repaints at most this often, so that a million lines are not slowed down by painting.
 constexpr qint64 IntervaloDePinturaMs = 40;
 
@@ -122,6 +129,7 @@ TPaginaImportacao::TPaginaImportacao(TDM& DM, TDialogos& Dialogos, QWidget* Pare
     connect(FRadioModalidade, &TRadioGroup::Click, this, &TPaginaImportacao::RadioImportar_ModalidadeClick);
     connect(FComboQdeNumPorVolante, &QComboBox::currentIndexChanged, this,
             &TPaginaImportacao::AtualizaCaptionDoBotao);
+    connect(FBtnImportar, &QPushButton::clicked, this, &TPaginaImportacao::BtnImportarClick);
     connect(FBtnLimparMemo, &QPushButton::clicked, FMemo, &QPlainTextEdit::clear);
     connect(FBtnCopiarMemoria, &QPushButton::clicked, this, &TPaginaImportacao::BtnCopiarMemoriaClick);
     connect(FBtnValidar, &QPushButton::clicked, this, &TPaginaImportacao::BtnValidarJogosFechamentoClick);
@@ -152,10 +160,32 @@ void TPaginaImportacao::AtualizaCaptionDoBotao() {
                          QStringLiteral(" Números por Volante"));
 }
 
+void TPaginaImportacao::BtnImportarClick() {
+    const QString Caminho =
+        FDialogos.ArquivoParaAbrir(window(), QStringLiteral("Selecione o Arquivo e Clique em Abrir"),
+                                   QStringLiteral("Arquivos de Texto (Jogos) (*.txt)"));
+    if (Caminho.isEmpty())
+        return;
+    if (const QFileInfo Info(Caminho); Info.isFile() && Info.size() > TamanhoMaximoDoArquivo) {
+        FDialogos.Mostra(window(),
+                         {TTipoMensagem::Aviso,
+                          QStringLiteral("O arquivo \"%1\" tem %2 MB, mais do que a área de jogos aceita "
+                                         "(%3 MB). Divida-o em arquivos menores.")
+                              .arg(QDir::toNativeSeparators(Caminho))
+                              .arg(QLocale().toString(Info.size() / (1024 * 1024)))
+                              .arg(TamanhoMaximoDoArquivo / (1024 * 1024))});
+        return;
+    }
+    const TArquivoTexto Arquivo = LeArquivoTexto(Caminho);
+    if (!Arquivo.Lido) {
+        FDialogos.Mostra(window(), {TTipoMensagem::Aviso, Arquivo.Erro});
+        return;
+    }
+    FMemo->setPlainText(Arquivo.Texto);
+}
+
 void TPaginaImportacao::BtnCopiarMemoriaClick() {
-    // The area splits lines at CR LF, at a bare LF and at a bare CR alike, so text copied from a
-    // source with bare line feeds gives one line per game and CR LF never doubles a line.
-    FMemo->insertPlainText(QGuiApplication::clipboard()->text());
+    FMemo->insertPlainText(NormalizaQuebrasDeLinha(QGuiApplication::clipboard()->text()));
 }
 
 void TPaginaImportacao::BtnValidarJogosFechamentoClick() {

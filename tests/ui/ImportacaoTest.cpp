@@ -233,3 +233,90 @@ TEST_F(ImportacaoTest, AMegabytePasteImportsAsOneClosing) {
     ASSERT_EQ(DM.QdeFechamentos(), 1);
     EXPECT_EQ(Coluna(u"DBGrid2"_s, 2), Jogos);
 }
+
+TEST_F(ImportacaoTest, OpeningATextFileReplacesTheAreaWhateverItsEncoding) {
+    struct TCaso {
+        const char* Nome;
+        QByteArray Bytes;
+    };
+    const QString Comentario = u"// Fechamento da família Conceição"_s;
+    const QString Texto = Comentario + u"\r\n01 02 03 04 05 06\r\n07 08 09 10 11 12\r\n"_s;
+    QByteArray Utf16(reinterpret_cast<const char*>(Texto.utf16()), Texto.size() * 2);
+    const TCaso Casos[] = {
+        {"UTF-8 with BOM", "\xEF\xBB\xBF" + Texto.toUtf8()},
+        {"UTF-16 LE with BOM", "\xFF\xFE" + Utf16},
+        {"Windows-1252", Texto.toLatin1()},
+    };
+    QTemporaryDir Pasta;
+    for (const TCaso& Caso : Casos) {
+        SCOPED_TRACE(Caso.Nome);
+        const QString Caminho = Pasta.filePath(QString::fromLatin1(Caso.Nome) + u".txt"_s);
+        QFile Arquivo(Caminho);
+        ASSERT_TRUE(Arquivo.open(QIODevice::WriteOnly));
+        Arquivo.write(Caso.Bytes);
+        Arquivo.close();
+        Memo().setPlainText(u"texto anterior"_s);
+        Dialogos.EscolheProximoArquivo(Caminho);
+        Clica(u"BtnImportar"_s);
+        EXPECT_EQ(LinhasDoMemo(),
+                  (QStringList{Comentario, u"01 02 03 04 05 06"_s, u"07 08 09 10 11 12"_s, QString()}));
+    }
+    EXPECT_EQ(Dialogos.DialogosDeArquivo().value(0),
+              u"Selecione o Arquivo e Clique em Abrir | Arquivos de Texto (Jogos) (*.txt)"_s);
+    EXPECT_TRUE(Dialogos.Mostradas().isEmpty());
+
+    EscolheModalidade(u"Mega-sena"_s);
+    Clica(u"BtnValidarJogosFechamento"_s);
+    EXPECT_EQ(Coluna(u"DBGrid2"_s, 2), (QStringList{u"01 02 03 04 05 06"_s, u"07 08 09 10 11 12"_s}));
+}
+
+TEST_F(ImportacaoTest, CancelledMissingOrOversizedFilesLeaveTheAreaAsItWas) {
+    QTemporaryDir Pasta;
+    const QString Enorme = Pasta.filePath(u"enorme.txt"_s);
+    QFile Arquivo(Enorme);
+    ASSERT_TRUE(Arquivo.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(Arquivo.resize(65LL * 1024 * 1024)); // sparse: nothing is written
+    Arquivo.close();
+
+    Memo().setPlainText(u"01 02 03 04 05 06"_s);
+    Dialogos.EscolheProximoArquivo(QString());
+    Clica(u"BtnImportar"_s);
+    EXPECT_TRUE(Dialogos.Mostradas().isEmpty());
+    Dialogos.EscolheProximoArquivo(Pasta.filePath(u"nao-existe.txt"_s));
+    Clica(u"BtnImportar"_s);
+    Dialogos.EscolheProximoArquivo(Enorme);
+    Clica(u"BtnImportar"_s);
+    EXPECT_EQ(Memo().toPlainText(), u"01 02 03 04 05 06"_s);
+    ASSERT_EQ(Dialogos.Mostradas().size(), 2);
+    EXPECT_TRUE(Dialogos.Mostradas()[0].Texto.contains(u"não foi encontrado"_s));
+    EXPECT_EQ(
+        Dialogos.Mostradas()[1],
+        (TMensagem{TTipoMensagem::Aviso,
+                   u"O arquivo \"%1\" tem 65 MB, mais do que a área de jogos aceita (64 MB). Divida-o em "
+                   u"arquivos menores."_s.arg(Enorme)}));
+}
+
+TEST_F(ImportacaoTest, AFileOfArbitraryBytesOpensAndIsRejectedWithoutStoringAnything) {
+    QTemporaryDir Pasta;
+    const QString Caminho = Pasta.filePath(u"binario.txt"_s);
+    QByteArray Bytes(200'000, '\0');
+    quint32 Semente = 12345;
+    for (char& Byte : Bytes) {
+        Semente = Semente * 1664525u + 1013904223u;
+        Byte = char(Semente >> 24);
+    }
+    QFile Arquivo(Caminho);
+    ASSERT_TRUE(Arquivo.open(QIODevice::WriteOnly));
+    Arquivo.write(Bytes);
+    Arquivo.close();
+
+    Dialogos.EscolheProximoArquivo(Caminho);
+    Clica(u"BtnImportar"_s);
+    EXPECT_FALSE(Memo().toPlainText().isEmpty());
+    EscolheModalidade(u"Quina"_s);
+    Clica(u"BtnValidarJogosFechamento"_s);
+    ASSERT_EQ(Dialogos.Mostradas().size(), 2);
+    EXPECT_EQ(Dialogos.Mostradas()[1], (TMensagem{TTipoMensagem::Aviso, NenhumValidado}));
+    EXPECT_EQ(DM.QdeFechamentos(), 0);
+    EXPECT_TRUE(Form.isEnabled());
+}
