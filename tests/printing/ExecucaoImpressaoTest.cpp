@@ -1,5 +1,7 @@
 #include "printing/ExecucaoImpressao.h"
 #include "ApoioImpressao.h"
+#include "printing/ModelosRelatorio.h"
+#include "printing/layouts/ImpressaoMega.h"
 #include "report/Rotulo.h"
 #include "report/SaidaRelatorio.h"
 #include "store/DataModulo.h"
@@ -142,6 +144,37 @@ TEST_F(ExecucaoImpressaoTest, MarcasDeCadaVolanteNaPaginaDesenhada) {
             NaoBrancos += qGray(Pagina2.pixel(X, Y)) != 255;
     EXPECT_EQ(NaoBrancos, 0);
     EXPECT_TRUE(Execucao->Mensagens().isEmpty());
+}
+
+// The Mega-Sena layout noting the sheets it is handed: the numbers-per-game box is marked once per
+// sheet.
+class TMegaQueAnota : public TImpressaoMega {
+public:
+    void ImprimeQdeNumPorVolante() override {
+        Folhas << SequenciaJogo();
+        TImpressaoMega::ImprimeQdeNumPorVolante();
+    }
+    QStringList Folhas;
+};
+
+TEST_F(ExecucaoImpressaoTest, CadaCelulaPedeASuaFolhaAntesDeSerDesenhada) {
+    PreparaFila(3, 3);
+    const std::unique_ptr<TFormImpressao> Form = CriaFormImpressao(QStringLiteral("TFormImpressaoMega_3"));
+    TMegaQueAnota Impressao;
+    Impressao.SetFormOwner(Form.get());
+    Impressao.SetDetailGrid(&Form->RLDetailGrid1());
+    Impressao.SetQdeNumPorVolante(6);
+    Impressao.SetQdeJogosPorVolante(3);
+    Impressao.Prepare();
+    Impressao.CriaTodosShapes();
+    TFonteDadosImpressao Fonte(DM.CDSImpressao());
+    Form->LigaDados(&Fonte, &Impressao);
+
+    ASSERT_EQ(Form->RLReport1().QdePaginas(), 2);
+    QTemporaryDir Pasta;
+    ASSERT_TRUE(ExportaPdf(Form->RLReport1(), Pasta.filePath(QStringLiteral("volantes.pdf"))).Sucesso);
+    EXPECT_EQ(Impressao.Folhas, QStringList({QStringLiteral("1 2 3 "), QStringLiteral("4 5 6 "),
+                                             QStringLiteral("7 8 9 "), QStringLiteral("10   ")}));
 }
 
 TEST_F(ExecucaoImpressaoTest, GuiasNoVolanteOficialSoComGuiaForcada) {
