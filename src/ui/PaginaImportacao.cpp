@@ -39,6 +39,7 @@ constexpr qint64 IntervaloDePinturaMs = 40;
 QPushButton* Botao(const QString& Nome, const QString& Texto, QWidget* Pai) {
     auto* Novo = new QPushButton(Texto, Pai);
     Novo->setObjectName(Nome);
+    Novo->setMinimumSize(140, 30);
     return Novo;
 }
 

@@ -32,7 +32,7 @@ QPushButton* Botao(const QString& Nome, const QString& Texto, QWidget* Pai) {
     auto* Novo = new QPushButton(Texto, Pai);
     Novo->setObjectName(Nome);
     Novo->setEnabled(false);
-    Novo->setMinimumHeight(30);
+    Novo->setMinimumSize(260, 32);
     return Novo;
 }
 
