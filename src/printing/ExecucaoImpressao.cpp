@@ -1,5 +1,6 @@
 #include "printing/ExecucaoImpressao.h"
 
+#include "assets/volantes/ImagensVolantes.h"
 #include "catalogue/ULib.h"
 #include "printing/CriaImpressao.h"
 #include "printing/ModelosRelatorio.h"
@@ -92,11 +93,12 @@ std::unique_ptr<TExecucaoImpressao> TExecucaoImpressao::Monta(const TConfiguraca
     Impressao->SetColorShape(Configuracao.ColorShape);
     DefineConfiguracao(*Impressao, *Form, *Modalidade, Configuracao);
     AjustaPapel(Form->RLReport1(), Configuracao, Modalidade->TipoModalidade());
-    if (Configuracao.ImagemVisivel && !Form->CarregaImagem(Configuracao.PastaImagens))
-        Mensagens.append(
-            {TTipoMensagem::Aviso,
-             QStringLiteral("Imagem do volante não encontrada: ") +
-                 QDir::toNativeSeparators(QDir(Configuracao.PastaImagens).filePath(Form->ArquivoImagem()))});
+    const QString PastaImagens =
+        Configuracao.PastaImagens.isEmpty() ? PastaImagensVolantes() : Configuracao.PastaImagens;
+    if (Configuracao.ImagemVisivel && !Form->CarregaImagem(PastaImagens))
+        Mensagens.append({TTipoMensagem::Aviso,
+                          QStringLiteral("Imagem do volante não encontrada: ") +
+                              QDir::toNativeSeparators(QDir(PastaImagens).filePath(Form->ArquivoImagem()))});
     Impressao->Prepare();
     Impressao->CriaTodosShapes();
     return std::unique_ptr<TExecucaoImpressao>(

@@ -34,7 +34,7 @@ struct TConfiguracaoImpressao {
     double AjusteEsquerda = 0;   // calibration, millimetres
     double AjusteTopo = 0;
     QColor ColorShape = Qt::black;
-    QString PastaImagens; // folder of the slip pictures, read when ImagemVisivel
+    QString PastaImagens; // folder of the slip pictures, read when ImagemVisivel; empty: the built-in ones
 };
 
 // One print run, assembled and ready to draw: the report template of the chosen slip model, the
