@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <cstring>
 
 namespace {
 
@@ -41,7 +40,7 @@ TJogosDistintos::TCandidato TJogosDistintos::Prepara(QStringView Jogo) {
     if (FTabela.empty())
         CriaTabela(TamanhoMinimoDaTabela);
     AbreEspaco(Jogo.size());
-    std::memcpy(FProximoLivre, Jogo.utf16(), std::size_t(Jogo.size()) * sizeof(char16_t));
+    std::copy_n(Jogo.utf16(), Jogo.size(), FProximoLivre);
     TCandidato Candidato{QString::fromRawData(reinterpret_cast<const QChar*>(FProximoLivre), Jogo.size()),
                          Hash32(Jogo)};
     FProximoLivre += Jogo.size();

@@ -3,6 +3,7 @@
 #include "catalogue/ULib.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cstdint>
 
@@ -18,13 +19,23 @@ constexpr int MaiorNumeroPossivel = 99;
 // Pieces longer than this may not fit an int: they are read by QStringView::toInt, which knows.
 constexpr qsizetype MaxDigitosLidosDireto = 9;
 
-bool EhSeparador(char16_t c) {
-    return c == u' ' || c == u',' || c == u'/' || c == u'-' || c == u'\t' || c == u'\r';
-}
+// Character classes of the line reader in the ASCII range; any other character belongs to a piece.
+enum : std::uint8_t { Separador = 1, BrancoAntesDoPedaco = 2, Digito = 4 };
 
-// A character that never begins a piece: a separator, or a blank that trimming removes.
-bool EhIgnoradoAntesDoPedaco(char16_t c) {
-    return c <= u' ' || c == u',' || c == u'/' || c == u'-';
+constexpr std::array<std::uint8_t, 128> ClassesAscii = [] {
+    std::array<std::uint8_t, 128> Classes{};
+    // Blanks are trimmed off a piece; the separators, blanks among them, end it.
+    for (char16_t c = 0; c <= u' '; ++c)
+        Classes[c] = BrancoAntesDoPedaco;
+    for (char16_t c : {u' ', u',', u'/', u'-', u'\t', u'\r'})
+        Classes[c] = Separador | BrancoAntesDoPedaco;
+    for (char16_t c = u'0'; c <= u'9'; ++c)
+        Classes[c] = Digito;
+    return Classes;
+}();
+
+std::uint8_t Classe(QChar c) {
+    return c.unicode() < ClassesAscii.size() ? ClassesAscii[c.unicode()] : 0;
 }
 
 // A whole number as QString::toInt reads it, or Padrao when the text is not one. toInt stops at a NUL
@@ -44,18 +55,13 @@ bool LeDigitosDireto(QStringView Texto, int& Valor) {
         return false;
     int Lido = 0;
     for (QChar c : Texto) {
-        const unsigned Digito = unsigned(c.unicode()) - u'0';
-        if (Digito > 9)
+        const unsigned Algarismo = unsigned(c.unicode()) - u'0';
+        if (Algarismo > 9)
             return false;
-        Lido = Lido * 10 + int(Digito);
+        Lido = Lido * 10 + int(Algarismo);
     }
     Valor = Lido;
     return true;
-}
-
-int LeNumero(QStringView Pedaco) {
-    int Valor = 0;
-    return LeDigitosDireto(Pedaco, Valor) ? Valor : LeInteiroOu(Pedaco, -1);
 }
 
 // The bonus piece without its colons (every one of them), read as a whole number.
@@ -109,32 +115,44 @@ void TValidaJogo::AvaliaJogo(QStringView Jogo, int QdeNumPorVolante, int NumInic
     const int Menor = std::max(NumInicial, MenorNumeroPossivel);
     const int Maior = std::min(NumFinal, MaiorNumeroPossivel);
 
-    // One pass over the characters: a piece is a run between separators, trimmed of blanks.
+    // One pass over the characters: a piece is a run between separators, trimmed of blanks. A piece of
+    // a few ASCII digits, nearly every piece, is read on the way.
     TDezenas Aceitos;
     int Quantidade = 0;
     const QChar* const Fim = ParteDoJogo.data() + ParteDoJogo.size();
     const QChar* Cursor = ParteDoJogo.data();
     while (true) {
-        while (Cursor != Fim && EhIgnoradoAntesDoPedaco(Cursor->unicode()))
+        while (Cursor != Fim && (Classe(*Cursor) & BrancoAntesDoPedaco))
             ++Cursor;
         if (Cursor == Fim)
             break;
         const QChar* const Inicio = Cursor;
-        while (Cursor != Fim && !EhSeparador(Cursor->unicode()))
-            ++Cursor;
-        const QChar* FimDoPedaco = Cursor;
-        while (FimDoPedaco[-1].unicode() <= u' ')
-            --FimDoPedaco;
-        const QStringView Pedaco(Inicio, FimDoPedaco);
-
-        if (Pedaco.front() == u':' && Pedaco.size() > 1) {
-            // The first bonus piece ends the game; a bonus out of its range is simply dropped. A lone
-            // colon is filled to '0:' like any one-character piece and is no bonus but a bad number.
-            const int Bonus = LeBonus(Pedaco);
-            FNumeroBonus = (Bonus < NumBonusInicial || Bonus > NumBonusFinal) ? -1 : Bonus;
-            break;
+        std::uint32_t Digitos = 0; // wraps on long runs, which are read another way
+        bool SoDigitos = true;
+        for (; Cursor != Fim; ++Cursor) {
+            const std::uint8_t ClasseAtual = Classe(*Cursor);
+            if (ClasseAtual & Separador)
+                break;
+            if (ClasseAtual & Digito)
+                Digitos = Digitos * 10 + (Cursor->unicode() - u'0');
+            else
+                SoDigitos = false;
         }
-        const int Numero = LeNumero(Pedaco);
+
+        QStringView Pedaco(Inicio, Cursor);
+        int Numero = int(Digitos);
+        if (!SoDigitos || Pedaco.size() > MaxDigitosLidosDireto) {
+            while (Pedaco.back().unicode() <= u' ')
+                Pedaco.chop(1);
+            if (Pedaco.front() == u':' && Pedaco.size() > 1) {
+                // The first bonus piece ends the game; a bonus out of its range is simply dropped. A
+                // lone colon is filled to '0:' like any one-character piece: no bonus but a bad number.
+                const int Bonus = LeBonus(Pedaco);
+                FNumeroBonus = (Bonus < NumBonusInicial || Bonus > NumBonusFinal) ? -1 : Bonus;
+                break;
+            }
+            Numero = LeInteiroOu(Pedaco, -1);
+        }
         if (Numero < Menor || Numero > Maior) {
             RejeitaForaDaFaixa(ParteDoJogo, Pedaco);
             return;

@@ -1,5 +1,5 @@
 #include "entry/ImportaFechamento.h"
-#include "entry/Impressao.h"
+#include "entry/ApoioDeTeste.h"
 
 #include "store/DataModulo.h"
 
@@ -82,7 +82,8 @@ TEST_F(ImportaFechamento, ComentariosELinhasEmBrancoSaoIgnorados) {
         Importa({u"// fechamento"_s, QString(), u"   //outro"_s, u" \t "_s}, u"Mega-sena"_s, 6);
     EXPECT_FALSE(Resultado.FechamentoGravado);
     EXPECT_EQ(Resultado.Mensagens, TMensagens({{TTipoMensagem::Aviso, NenhumJogo}}));
-    EXPECT_EQ(Resultado.TrevosFromTXT, QList<int>());
+    ASSERT_TRUE(Resultado.TrevosFromTXT.has_value());
+    EXPECT_TRUE(Resultado.TrevosFromTXT->isEmpty());
     EXPECT_EQ(FDM.QdeFechamentos(), 0);
     EXPECT_TRUE(FDM.FiltroMasterAtivo());
 }
@@ -159,12 +160,13 @@ TEST_F(ImportaFechamento, TrevosDaUltimaLinhaQueOsTeve) {
         Importa({u"01 02 03 04 05 06 | Trevos : 3 4"_s, u"01 02 03 04 05 07 | Trevos : 1 2"_s,
                  u"01 02 03 04 05 08"_s},
                 u"Mais Milionária"_s, 6);
-    EXPECT_EQ(ComTrevos.TrevosFromTXT, QList<int>({1, 2}));
+    EXPECT_EQ(ComoVetor(ComTrevos.TrevosFromTXT.value()), std::vector<int>({1, 2}));
     EXPECT_EQ(JogosGravados(),
               QStringList({u"01 02 03 04 05 06"_s, u"01 02 03 04 05 07"_s, u"01 02 03 04 05 08"_s}));
 
     const TResultadoImportacao SemTrevos = Importa({u"01 02 03 04 05 06"_s}, u"Mais Milionária"_s, 6);
-    EXPECT_EQ(SemTrevos.TrevosFromTXT, QList<int>());
+    ASSERT_TRUE(SemTrevos.TrevosFromTXT.has_value());
+    EXPECT_TRUE(SemTrevos.TrevosFromTXT->isEmpty());
 }
 
 TEST_F(ImportaFechamento, DesistenciaNoDuplicadoNaoLeALinhaSeguinte) {
@@ -178,7 +180,7 @@ TEST_F(ImportaFechamento, DesistenciaNoDuplicadoNaoLeALinhaSeguinte) {
             Importa(QStringList{Jogo, Jogo} + Seguinte, u"Mais Milionária"_s, 6);
         EXPECT_EQ(FPerguntas.size(), 1);
         EXPECT_EQ(Resultado.Mensagens, TMensagens({{TTipoMensagem::Aviso, NenhumJogo}}));
-        EXPECT_EQ(Resultado.TrevosFromTXT, QList<int>({1, 2}));
+        EXPECT_EQ(ComoVetor(Resultado.TrevosFromTXT.value()), std::vector<int>({1, 2}));
     }
     EXPECT_EQ(FDM.QdeFechamentos(), 0);
 }

@@ -1,5 +1,5 @@
 #include "entry/JogosDistintos.h"
-#include "entry/Impressao.h"
+#include "entry/ApoioDeTeste.h"
 
 #include <gtest/gtest.h>
 

@@ -36,7 +36,7 @@ void TReferenciaValidaJogo::ExtraiTrevos(QString& Linha) {
     Trevos = AparaTexto(Trevos);
     FVeredito.TrevosFromTXT.clear();
     for (const QString& Pedaco : DivideTexto(Trevos, u" "))
-        FVeredito.TrevosFromTXT.append(LeInteiroOu(Pedaco, 0));
+        FVeredito.TrevosFromTXT.push_back(LeInteiroOu(Pedaco, 0));
 }
 
 void TReferenciaValidaJogo::Rejeita(const QString& Linha, const QString& Motivo) {

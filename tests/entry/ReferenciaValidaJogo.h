@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QList>
 #include <QString>
+
+#include <vector>
 
 // The line check written step by step as the program's rules state it, with lists and text searches
 // and no attention to speed. TValidaJogo must give the same verdict, message, numbers, bonus and
@@ -11,7 +12,7 @@ struct TVeredito {
     QString NumerosDoJogoValidado;
     QString TextoJogoInvalido;
     int NumeroBonus = 0;
-    QList<int> TrevosFromTXT;
+    std::vector<int> TrevosFromTXT;
 
     friend bool operator==(const TVeredito&, const TVeredito&) = default;
 };

@@ -1,5 +1,5 @@
 #include "entry/ValidaJogo.h"
-#include "entry/Impressao.h"
+#include "entry/ApoioDeTeste.h"
 #include "entry/ReferenciaValidaJogo.h"
 
 #include "catalogue/ULib.h"
@@ -28,7 +28,7 @@ void Avalia(TValidaJogo& Validador, const QString& Linha, const TLimitesDoJogo& 
 
 TVeredito VereditoDe(const TValidaJogo& Validador) {
     return {Validador.JogoValidado(), Validador.NumerosDoJogoValidado(), Validador.TextoJogoInvalido(),
-            Validador.NumeroBonus(), Validador.TrevosFromTXT()};
+            Validador.NumeroBonus(), ComoVetor(Validador.TrevosFromTXT())};
 }
 
 const TLimitesDoJogo Mega6 = LimitesDe(u"Mega-sena", 6);
@@ -214,7 +214,7 @@ TEST(ValidaJogo, LinhaRecusadaGuardaOUltimoJogoAceitoEZeraOBonus) {
 TEST(ValidaJogo, TrevosDaUltimaLinhaQueTeveParteDeTrevos) {
     struct Passo {
         QString Linha;
-        QList<int> Trevos;
+        std::vector<int> Trevos;
     };
     const Passo Passos[] = {
         {u"01 02 03 04 05 06 | Trevos : 1 2"_s, {1, 2}},
@@ -228,7 +228,7 @@ TEST(ValidaJogo, TrevosDaUltimaLinhaQueTeveParteDeTrevos) {
     TValidaJogo Validador;
     for (const Passo& P : Passos) {
         Avalia(Validador, P.Linha, MaisMilionaria6);
-        EXPECT_EQ(Validador.TrevosFromTXT(), P.Trevos) << qPrintable(P.Linha);
+        EXPECT_EQ(ComoVetor(Validador.TrevosFromTXT()), P.Trevos) << qPrintable(P.Linha);
     }
     Avalia(Validador, u"01 02 03 04 05 06 | Trevos : 1 2"_s, MaisMilionaria6);
     EXPECT_TRUE(Validador.JogoValidado());

@@ -2,9 +2,17 @@
 
 #include "entry/ReferenciaValidaJogo.h"
 
+#include <QList>
 #include <QString>
 
 #include <ostream>
+#include <vector>
+
+// Integer lists are compared as vectors: Qt 6.4 compares two empty QList<int> with memcmp on a null
+// pointer, which the undefined behaviour sanitizer stops.
+inline std::vector<int> ComoVetor(const QList<int>& Lista) {
+    return {Lista.begin(), Lista.end()};
+}
 
 // Readable failure output: texts as UTF-8 with control characters escaped, verdicts field by field.
 inline void PrintTo(const QString& Texto, std::ostream* Saida) {
