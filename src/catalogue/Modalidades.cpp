@@ -154,13 +154,9 @@ void TDiaSorte::SetParameters(int Par_QdeNumPorVolante) {
     case 10:
         FQdeBolaoMax = 50;
         break;
-    case 11:
-    case 12:
-    case 13:
-        FQdeBolaoMax = 60;
-        break;
     default:
-        FQdeBolaoMax = 100;
+        // The slip's quota boxes hold at most 60 quotas.
+        FQdeBolaoMax = 60;
         break;
     }
 }
@@ -171,6 +167,8 @@ void TDiaSorte::ValidaImpressao(int ImpQdeNumPorVolante, int ImpQdeBolao, int Im
     RegraBolaoComTeimosinha(ImpQdeBolao, ImpQdeTeimosinha);
     if (ImpQdeBolao > 8 && ImpQdeNumPorVolante == 7)
         Recusa(MensagemCotasAcima(8, 7));
+    if (ImpQdeBolao > 60)
+        Recusa(QStringLiteral("Este Volante Não Permite Cotas de Bolão Acima de 60"));
     TModalidade::ValidaImpressao(ImpQdeNumPorVolante, ImpQdeBolao, ImpQdeTeimosinha, ImpTimeCoracao, Layout);
 }
 
