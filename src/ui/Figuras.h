@@ -4,15 +4,9 @@
 #include <QString>
 
 // The pictures built into the window (src/assets/janela).
-inline QPixmap FiguraDaAjuda() {
-    return QPixmap(QStringLiteral(":/janela/ajuda.png"));
-}
-inline QPixmap FiguraDoPortal() {
-    return QPixmap(QStringLiteral(":/janela/portal.png"));
-}
-inline QPixmap IconeDoPrograma() {
-    return QPixmap(QStringLiteral(":/janela/icone.png"));
-}
+QPixmap FiguraDaAjuda();
+QPixmap FiguraDoPortal();
+QPixmap IconeDoPrograma();
 
 // The hint of every help picture.
 inline QString DicaDaAjuda() {

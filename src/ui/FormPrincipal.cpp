@@ -20,11 +20,6 @@
 #include <QStatusBar>
 #include <QTabWidget>
 
-// The window's pictures live in this static library; a resource file is linked in only when named.
-static void CarregaFigurasDaJanela() {
-    Q_INIT_RESOURCE(janela);
-}
-
 namespace {
 
 const QSize TamanhoInicial(1180, 700);
@@ -51,7 +46,6 @@ TFormPrincipal::TFormPrincipal(TDM& DM, TDialogos& Dialogos, QWidget* Parent)
     , FTabJogo(new TPaginaJogos(DM, Dialogos, FPageControl1))
     , FTabImpressao(new TPaginaImpressao(FPageControl1))
     , FAction1(new QAction(this)) {
-    CarregaFigurasDaJanela();
     setObjectName(QStringLiteral("FormPrincipal"));
     setWindowIcon(IconeDoPrograma());
     QFont Fonte(QStringLiteral("Tahoma"), 9);

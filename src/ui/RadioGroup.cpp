@@ -11,7 +11,11 @@ TRadioGroup::TRadioGroup(const QString& Titulo, int Colunas, QWidget* Parent)
     , FGrade(new QGridLayout(this)) {
     FGrade->setContentsMargins(8, 4, 8, 6);
     FGrade->setVerticalSpacing(2);
-    connect(FGrupo, &QButtonGroup::idClicked, this, &TRadioGroup::Escolhido);
+    // Clicks, arrow keys and code all check a button; each newly checked one is the new selection.
+    connect(FGrupo, &QButtonGroup::idToggled, this, [this](int Indice, bool Marcado) {
+        if (Marcado)
+            Escolhido(Indice);
+    });
 }
 
 void TRadioGroup::SetItems(const QStringList& Itens) {
@@ -34,13 +38,13 @@ void TRadioGroup::SetItemIndex(int Indice) {
         return;
     if (Indice >= 0) {
         FBotoes[Indice]->setChecked(true);
-    } else if (FItemIndex >= 0) {
-        // An exclusive group cannot uncheck its last checked button.
-        FGrupo->setExclusive(false);
-        FBotoes[FItemIndex]->setChecked(false);
-        FGrupo->setExclusive(true);
+        return;
     }
-    FItemIndex = Indice;
+    // An exclusive group cannot uncheck its last checked button.
+    FGrupo->setExclusive(false);
+    FBotoes[FItemIndex]->setChecked(false);
+    FGrupo->setExclusive(true);
+    FItemIndex = -1;
     Q_EMIT Click();
 }
 

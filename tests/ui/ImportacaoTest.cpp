@@ -76,9 +76,11 @@ TEST_F(ImportacaoTest, ChoosingAGameFillsItsNumbersPerGameAndComposesTheCaption)
 TEST_F(ImportacaoTest, DuplicateAnsweredYesStoresTheGameOnceAndShowsTheGamesPage) {
     bool JanelaDesabilitadaNaPergunta = false;
     bool BarraVisivelNaPergunta = false;
+    bool FechouNaPergunta = true;
     Dialogos.AoPerguntar([&] {
         JanelaDesabilitadaNaPergunta = !Form.isEnabled();
         BarraVisivelNaPergunta = Controle<QProgressBar>(u"ProgressBar1"_s).isVisible();
+        FechouNaPergunta = Form.close();
     });
     Dialogos.RespondeProximaPergunta(true);
     ImportaFechamento(u"Mega-sena"_s, 6, {u"// fechamento"_s, QString(), u"1 2 3 4 5 6"_s, u"6,5,4,3,2,1"_s},
@@ -90,6 +92,7 @@ TEST_F(ImportacaoTest, DuplicateAnsweredYesStoresTheGameOnceAndShowsTheGamesPage
     EXPECT_FALSE(Dialogos.Perguntas()[0].SimPorPadrao);
     EXPECT_TRUE(JanelaDesabilitadaNaPergunta);
     EXPECT_TRUE(BarraVisivelNaPergunta);
+    EXPECT_FALSE(FechouNaPergunta) << "the window must stay open while a run is under way";
     EXPECT_TRUE(Dialogos.Mostradas().isEmpty());
 
     ASSERT_EQ(DM.QdeFechamentos(), 1);
