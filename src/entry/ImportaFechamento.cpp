@@ -14,7 +14,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr qsizetype PassosDeProgresso = 200;
-// Below this a line cannot hold a game worth reserving room for ('1 2 3' and its line break).
+// The room reserved up front counts one game per this many characters of text at most.
 constexpr qsizetype CaracteresMinimosPorJogo = 8;
 constexpr qsizetype MaximoReservado = qsizetype(1) << 21;
 
