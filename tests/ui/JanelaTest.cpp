@@ -79,8 +79,9 @@ TEST_F(JanelaTest, EveryControlExistsUnderItsNameWithItsCaption) {
         const QObject* Controle = Form.findChild<QObject*>(Esperado.Nome);
         ASSERT_NE(Controle, nullptr);
         EXPECT_TRUE(Controle->inherits(Esperado.Classe));
-        if (!Esperado.Texto.isEmpty())
+        if (!Esperado.Texto.isEmpty()) {
             EXPECT_EQ(TextoDoControle(*Controle), Esperado.Texto);
+        }
     }
     EXPECT_EQ(Form.findChild<QObject*>(u"ref3"_s)->parent()->objectName(), u"TabAutenticacao"_s);
 }
