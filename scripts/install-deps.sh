@@ -9,6 +9,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core ca-certificates
     fonts-liberation2 poppler-utils
+    cups printer-driver-cups-pdf
 )
 
 missing=()

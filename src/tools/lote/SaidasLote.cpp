@@ -1,0 +1,169 @@
+#include "tools/lote/SaidasLote.h"
+
+#include "printing/ExecucaoImpressao.h"
+#include "report/printer/ImpressoraRelatorio.h"
+#include "tools/lote/OpcoesLote.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QLocale>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <functional>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString ModeloTemporario = u".cartelim-lote-XXXXXX"_s;
+
+QString Nativo(const QString& Caminho) {
+    return QDir::toNativeSeparators(Caminho);
+}
+
+QString FalhaPdf(const QString& Caminho, const QString& Motivo) {
+    return u"Não foi possível gravar o arquivo PDF \"%1\".\n%2"_s.arg(Nativo(Caminho), Motivo);
+}
+
+QString FalhaPng(const QString& Caminho, const QString& Motivo) {
+    return u"Não foi possível gravar a imagem \"%1\".\n%2"_s.arg(Nativo(Caminho), Motivo);
+}
+
+QString NomeDaPagina(int Indice) {
+    return u"pagina-%1.png"_s.arg(Indice + 1, 4, 10, QLatin1Char('0'));
+}
+
+QString Paginas(int Quantidade) {
+    return QLocale().toString(Quantidade) + (Quantidade == 1 ? u" página"_s : u" páginas"_s);
+}
+
+// Replaces the target, as moving a finished file into place should; both lie in one folder.
+bool Move(const QString& De, const QString& Para, QString& Motivo) {
+    if (std::rename(QFile::encodeName(De).constData(), QFile::encodeName(Para).constData()) == 0)
+        return true;
+    Motivo = QString::fromLocal8Bit(std::strerror(errno));
+    return false;
+}
+
+} // namespace
+
+TSaidasLote::TSaidasLote(const TOpcoesLote& Opcoes)
+    : FPdf(Opcoes.Pdf)
+    , FPastaPng(Opcoes.PastaPng)
+    , FDpi(Opcoes.Dpi)
+    , FImpressora(Opcoes.Impressora) {}
+
+TSaidasLote::~TSaidasLote() {
+    // The temporary folders go with their unique_ptr; a PNG folder made for this run goes too when
+    // nothing was put in it.
+    FTemporarioPdf.reset();
+    FTemporarioPng.reset();
+    if (FPastaPngCriada && FConfirmados.isEmpty())
+        QDir().rmdir(FPastaPng);
+}
+
+TResultadoSaida TSaidasLote::Produz(TExecucaoImpressao& Execucao, const QString& NomeDocumento,
+                                    const TImpressao::TAoMensagem& Relata) {
+    TRelatorio& Relatorio = Execucao.Relatorio();
+    const std::function<TResultadoSaida()> Saidas[] = {
+        [&] { return GravaPdf(Relatorio, NomeDocumento); },
+        [&] { return GravaPng(Relatorio); },
+        [&] { return Imprime(Relatorio, NomeDocumento); },
+    };
+    const bool Pedidas[] = {!FPdf.isEmpty(), !FPastaPng.isEmpty(), !FImpressora.isEmpty()};
+    Execucao.SetAoMensagem(Relata);
+    for (std::size_t Indice = 0; Indice < std::size(Saidas); ++Indice) {
+        if (!Pedidas[Indice])
+            continue;
+        const TResultadoSaida Resultado = Saidas[Indice]();
+        Execucao.SetAoMensagem({});
+        if (!Resultado.Sucesso)
+            return Resultado;
+    }
+    return Confirma();
+}
+
+TResultadoSaida TSaidasLote::GravaPdf(TRelatorio& Relatorio, const QString& NomeDocumento) {
+    const QFileInfo Alvo(FPdf);
+    if (Alvo.isDir())
+        return TResultadoSaida::Falha(FalhaPdf(FPdf, u"Já existe uma pasta com esse nome."_s));
+    if (!Alvo.absoluteDir().exists())
+        return TResultadoSaida::Falha(
+            FalhaPdf(FPdf, u"A pasta \"%1\" não existe."_s.arg(Nativo(Alvo.absolutePath()))));
+    FTemporarioPdf = std::make_unique<QTemporaryDir>(Alvo.absoluteDir().filePath(ModeloTemporario));
+    if (!FTemporarioPdf->isValid())
+        return TResultadoSaida::Falha(FalhaPdf(FPdf, FTemporarioPdf->errorString()));
+    const QString Temporario = FTemporarioPdf->filePath(u"saida.pdf"_s);
+    TResultadoSaida Resultado = ExportaPdf(Relatorio, Temporario, NomeDocumento);
+    // The user knows the file by the name asked for, not by the temporary one.
+    Resultado.Mensagem.replace(Nativo(Temporario), Nativo(FPdf));
+    return Resultado;
+}
+
+TResultadoSaida TSaidasLote::GravaPng(TRelatorio& Relatorio) {
+    QDir Pasta(FPastaPng);
+    if (!Pasta.exists()) {
+        if (QFileInfo::exists(FPastaPng) || !QDir().mkpath(FPastaPng))
+            return TResultadoSaida::Falha(
+                u"Não foi possível criar a pasta das imagens \"%1\"."_s.arg(Nativo(FPastaPng)));
+        FPastaPngCriada = true;
+    }
+    FTemporarioPng = std::make_unique<QTemporaryDir>(Pasta.filePath(ModeloTemporario));
+    if (!FTemporarioPng->isValid())
+        return TResultadoSaida::Falha(
+            FalhaPng(Pasta.filePath(NomeDaPagina(0)), FTemporarioPng->errorString()));
+    const int Quantidade = Relatorio.QdePaginas();
+    if (Quantidade == 0)
+        return TResultadoSaida::Falha(FalhaPng(Pasta.filePath(NomeDaPagina(0)), u"Não há páginas."_s));
+    for (int Indice = 0; Indice < Quantidade; ++Indice) {
+        const QString Nome = NomeDaPagina(Indice);
+        if (!ImagemPagina(Relatorio, Indice, FDpi).save(FTemporarioPng->filePath(Nome), "PNG"))
+            return TResultadoSaida::Falha(FalhaPng(
+                Pasta.filePath(Nome), u"O arquivo não pôde ser escrito (disco cheio ou sem permissão?)."_s));
+        FPaginasPng.append(Nome);
+    }
+    return TResultadoSaida::Ok();
+}
+
+TResultadoSaida TSaidasLote::Imprime(TRelatorio& Relatorio, const QString& NomeDocumento) {
+    const TResultadoSaida Resultado = ImprimeNaImpressora(Relatorio, FImpressora, NomeDocumento);
+    if (Resultado.Sucesso)
+        FResumo.append(
+            u"Impressora \"%1\": %2 enviadas."_s.arg(FImpressora, Paginas(Relatorio.QdePaginas())));
+    return Resultado;
+}
+
+TResultadoSaida TSaidasLote::Confirma() {
+    QString Motivo;
+    if (FTemporarioPng) {
+        const QDir Pasta(FPastaPng);
+        for (const QString& Nome : FPaginasPng) {
+            if (!Move(FTemporarioPng->filePath(Nome), Pasta.filePath(Nome), Motivo)) {
+                DesfazConfirmados();
+                return TResultadoSaida::Falha(FalhaPng(Pasta.filePath(Nome), Motivo));
+            }
+            FConfirmados.append(Pasta.filePath(Nome));
+        }
+        FResumo.prepend(u"Imagens PNG (%1 dpi): %2 em \"%3\"."_s.arg(
+            QString::number(FDpi), Paginas(FPaginasPng.size()), Nativo(FPastaPng)));
+    }
+    if (FTemporarioPdf) {
+        if (!Move(FTemporarioPdf->filePath(u"saida.pdf"_s), FPdf, Motivo)) {
+            DesfazConfirmados();
+            return TResultadoSaida::Falha(FalhaPdf(FPdf, Motivo));
+        }
+        FConfirmados.append(FPdf);
+        FResumo.prepend(u"PDF: \"%1\"."_s.arg(Nativo(FPdf)));
+    }
+    return TResultadoSaida::Ok();
+}
+
+void TSaidasLote::DesfazConfirmados() {
+    for (const QString& Caminho : std::as_const(FConfirmados))
+        QFile::remove(Caminho);
+    FConfirmados.clear();
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "printing/Impressao.h"
+#include "report/SaidaRelatorio.h"
+
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <memory>
+
+class TExecucaoImpressao;
+struct TOpcoesLote;
+
+// The outputs of one batch print: a PDF file, one PNG image per page, a printer. Files are drawn into
+// hidden temporary folders beside their targets and moved into place only once every output has
+// succeeded, so a failure leaves no output file behind (an earlier file of the same name is kept).
+// The printer comes last among the drawings: a job sent cannot be taken back.
+class TSaidasLote {
+public:
+    explicit TSaidasLote(const TOpcoesLote& Opcoes);
+    ~TSaidasLote();
+    TSaidasLote(const TSaidasLote&) = delete;
+    TSaidasLote& operator=(const TSaidasLote&) = delete;
+
+    // Draws the run on every output asked for. The engine's placement errors go to Relata while the
+    // first output is drawn; the others draw the same pages and would only repeat them.
+    TResultadoSaida Produz(TExecucaoImpressao& Execucao, const QString& NomeDocumento,
+                           const TImpressao::TAoMensagem& Relata);
+
+    // What was written, one line per output, for the closing summary.
+    const QStringList& Resumo() const { return FResumo; }
+
+private:
+    TResultadoSaida GravaPdf(TRelatorio& Relatorio, const QString& NomeDocumento);
+    TResultadoSaida GravaPng(TRelatorio& Relatorio);
+    TResultadoSaida Imprime(TRelatorio& Relatorio, const QString& NomeDocumento);
+    // Moves the drawn files to their targets.
+    TResultadoSaida Confirma();
+    // Removes what Confirma already moved when a later move fails.
+    void DesfazConfirmados();
+
+    QString FPdf;
+    QString FPastaPng;
+    int FDpi = 96;
+    QString FImpressora;
+
+    std::unique_ptr<QTemporaryDir> FTemporarioPdf;
+    std::unique_ptr<QTemporaryDir> FTemporarioPng;
+    bool FPastaPngCriada = false;
+    QStringList FPaginasPng; // file names inside the PNG folder
+    QStringList FConfirmados;
+    QStringList FResumo;
+};

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QPointF>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+// Running cartelim-lote and the poppler tools, and reading what they leave.
+
+struct TResultadoProcesso {
+    int Situacao = -1; // exit status; -1 when the program did not end normally
+    QString Saida;
+    QString Erros;
+};
+
+// Runs the built cartelim-lote in Pasta with the arguments, feeding Entrada to its standard input.
+TResultadoProcesso ExecutaLote(const QStringList& Argumentos, const QString& Pasta,
+                               const QByteArray& Entrada = {});
+// Runs a helper program (pdfinfo, pdftoppm, pdftotext); its standard output.
+QString ExecutaFerramenta(const QString& Programa, const QStringList& Argumentos);
+
+int PaginasDoPdf(const QString& Caminho);
+// Page Pagina (from 1) of the PDF rendered by poppler at Dpi.
+QImage RenderizaPdf(const QString& Caminho, int Pagina, int Dpi);
+QString TextoDoPdf(const QString& Caminho);
+
+// Every file under Pasta, hidden ones too, as paths relative to it, sorted.
+QStringList ArquivosEm(const QString& Pasta);
+
+// A connected group of dark pixels: a mark or a guide on a page image.
+struct TMancha {
+    QRect Caixa;
+    QPointF Centro;
+    int Pixels = 0;
+};
+// The dark patches of at least MinimoPixels pixels (letters of the texts are smaller), top to bottom,
+// left to right.
+std::vector<TMancha> ManchasEscuras(const QImage& Imagem, int MinimoPixels = 50);
