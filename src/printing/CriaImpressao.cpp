@@ -1,7 +1,10 @@
 #include "printing/CriaImpressao.h"
 
 #include "catalogue/ULib.h"
+#include "printing/layouts/ImpressaoDuplaSena.h"
+#include "printing/layouts/ImpressaoLotofacil.h"
 #include "printing/layouts/ImpressaoMega.h"
+#include "printing/layouts/ImpressaoQuina.h"
 
 #include <array>
 
@@ -19,6 +22,9 @@ template <class TLayout> std::unique_ptr<TImpressao> CriaLayout() {
 // One line per game with a slip layout.
 constexpr std::array Layouts{
     TRegistroLayout{TTipoModalidade::Megasena, &CriaLayout<TImpressaoMega>},
+    TRegistroLayout{TTipoModalidade::Lotofacil, &CriaLayout<TImpressaoLotofacil>},
+    TRegistroLayout{TTipoModalidade::Quina, &CriaLayout<TImpressaoQuina>},
+    TRegistroLayout{TTipoModalidade::DuplaSena, &CriaLayout<TImpressaoDuplaSena_2020>},
 };
 
 } // namespace
