@@ -1,0 +1,74 @@
+#pragma once
+
+#include "ui/EscolhasImpressao.h"
+#include "ui/LocalImpressaoIni.h"
+
+#include <QDialog>
+#include <QStringList>
+
+#include <functional>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class TDM;
+class TDialogos;
+class TGradeDados;
+class TImagemClicavel;
+class TModeloTabela;
+class TRadioGroup;
+
+// The print manager ("Impressão de Jogos"): lists the print sheet queue, lets the user choose the
+// sheets, keeps the printer calibration per game, slip model, paper and guide option in
+// IMPRESSAO.INI, and runs the print as a preview (with PDF export) or on the chosen printer. The print
+// setup tab builds the queue, creates this window with its choices and shows it with exec(). Every
+// control carries its own name as objectName.
+class TFormCartelim : public QDialog {
+    Q_OBJECT
+
+public:
+    TFormCartelim(TDM& DM, TDialogos& Dialogos, const TLocalImpressaoIni& LocalIni,
+                  const TEscolhasImpressao& Escolhas, QWidget* Parent = nullptr);
+    ~TFormCartelim() override;
+
+    // The installed printers offered in the list: those reached through a network path (a name
+    // holding two backslashes in a row) are left out.
+    static QStringList ImpressorasOferecidas(const QStringList& Instaladas);
+
+    // The mark colour of the last run (black while the colour list is hidden).
+    QColor ColorShape() const;
+
+    // How the preview window is shown; by default modally (exec). Tests open it without waiting.
+    using TAbrePrevia = std::function<void(QDialog& Previa)>;
+    void SetAbrePrevia(TAbrePrevia AbrePrevia);
+
+protected:
+    void showEvent(QShowEvent* Evento) override;
+    bool eventFilter(QObject* Objeto, QEvent* Evento) override;
+
+private:
+    struct TControles;
+
+    void FormCreate();
+    void CarregaOffsets();
+    void SalvaOffsets();
+    void LimpaOffsets();
+    QString SecaoIni() const;
+    void AtualizaTextoBotao();
+    void SelecionaTodos();
+    void SelecionaDeAte();
+    void LocalizaJogo();
+    void AlternaColunasIdentificadores();
+    void ApagaSelecionados();
+    void Imprime();
+
+    TDM& FDM;
+    TDialogos& FDialogos;
+    TLocalImpressaoIni FLocalIni;
+    TEscolhasImpressao FEscolhas;
+    TAbrePrevia FAbrePrevia;
+    QColor FColorShape = Qt::black;
+    TControles* FC;
+};
