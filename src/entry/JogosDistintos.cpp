@@ -4,10 +4,11 @@
 
 #include <algorithm>
 #include <bit>
+#include <utility>
 
 namespace {
 
-// 2 MB blocks: few allocations for a million games, little waste for a handful.
+// 2 MB blocks, one huge page each: few allocations for a million games, little waste for a handful.
 constexpr qsizetype CaracteresPorBloco = qsizetype(1) << 20;
 constexpr std::size_t TamanhoMinimoDaTabela = 1024;
 
@@ -32,12 +33,12 @@ std::uint64_t Entrada(std::uint32_t Hash, qsizetype Posicao) {
 
 void TJogosDistintos::Reserva(qsizetype QdeEsperada) {
     FLista.reserve(QdeEsperada);
-    if (std::size_t(QdeEsperada) * 2 > FTabela.size())
+    if (std::size_t(QdeEsperada) * 2 > FTamanhoDaTabela)
         CriaTabela(std::bit_ceil(std::size_t(QdeEsperada) * 2));
 }
 
 TJogosDistintos::TCandidato TJogosDistintos::Prepara(QStringView Jogo) {
-    if (FTabela.empty())
+    if (FTamanhoDaTabela == 0)
         CriaTabela(TamanhoMinimoDaTabela);
     AbreEspaco(Jogo.size());
     std::copy_n(Jogo.utf16(), Jogo.size(), FProximoLivre);
@@ -45,13 +46,13 @@ TJogosDistintos::TCandidato TJogosDistintos::Prepara(QStringView Jogo) {
                          Hash32(Jogo)};
     FProximoLivre += Jogo.size();
     FLivresNoBloco -= Jogo.size();
-    __builtin_prefetch(&FTabela[Candidato.Hash & (FTabela.size() - 1)]);
+    __builtin_prefetch(&FTabela[Candidato.Hash & (FTamanhoDaTabela - 1)]);
     return Candidato;
 }
 
 bool TJogosDistintos::Confirma(const TCandidato& Candidato) {
-    if (std::size_t(FLista.size() + 1) * 2 > FTabela.size())
-        CriaTabela(FTabela.size() * 2);
+    if (std::size_t(FLista.size() + 1) * 2 > FTamanhoDaTabela)
+        CriaTabela(FTamanhoDaTabela * 2);
     const std::size_t Slot = Procura(Candidato.Jogo, Candidato.Hash);
     if (FTabela[Slot] != 0)
         return false;
@@ -73,24 +74,28 @@ void TJogosDistintos::OrdenaPorTexto() {
 }
 
 void TJogosDistintos::DescartaTabela() {
-    std::vector<std::uint64_t>().swap(FTabela);
+    FTabela.reset();
+    FTamanhoDaTabela = 0;
 }
 
 void TJogosDistintos::AbreEspaco(qsizetype Tamanho) {
     if (Tamanho <= FLivresNoBloco)
         return;
     const qsizetype TamanhoDoBloco = std::max(CaracteresPorBloco, Tamanho);
-    FBlocos.push_back(std::make_unique_for_overwrite<char16_t[]>(std::size_t(TamanhoDoBloco)));
+    FBlocos.push_back(CriaMemoriaGrande<char16_t>(std::size_t(TamanhoDoBloco)));
     FProximoLivre = FBlocos.back().get();
     FLivresNoBloco = TamanhoDoBloco;
 }
 
 // A new empty table of the given size with the entries of the old one moved in.
 void TJogosDistintos::CriaTabela(std::size_t Tamanho) {
-    std::vector<std::uint64_t> Anterior(Tamanho, 0);
-    Anterior.swap(FTabela);
+    TMemoriaGrande<std::uint64_t> Anterior =
+        std::exchange(FTabela, CriaMemoriaGrande<std::uint64_t>(Tamanho));
+    const std::size_t TamanhoAnterior = std::exchange(FTamanhoDaTabela, Tamanho);
+    std::fill_n(FTabela.get(), Tamanho, 0);
     const std::size_t Mascara = Tamanho - 1;
-    for (std::uint64_t Ocupante : Anterior) {
+    for (std::size_t i = 0; i < TamanhoAnterior; ++i) {
+        const std::uint64_t Ocupante = Anterior[i];
         if (Ocupante == 0)
             continue;
         std::size_t Slot = HashDaEntrada(Ocupante) & Mascara;
@@ -101,7 +106,7 @@ void TJogosDistintos::CriaTabela(std::size_t Tamanho) {
 }
 
 std::size_t TJogosDistintos::Procura(QStringView Jogo, std::uint32_t Hash) const {
-    const std::size_t Mascara = FTabela.size() - 1;
+    const std::size_t Mascara = FTamanhoDaTabela - 1;
     std::size_t Slot = Hash & Mascara;
     for (; FTabela[Slot] != 0; Slot = (Slot + 1) & Mascara) {
         const std::uint64_t Ocupante = FTabela[Slot];

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "entry/MemoriaGrande.h"
+
 #include <QStringList>
 #include <QStringView>
 
 #include <cstdint>
-#include <memory>
 #include <vector>
 
 // The distinct games of one import run, in input order, kept compact enough for a million games:
@@ -45,11 +46,12 @@ private:
     // The slot holding an equal game, or the free slot where it belongs.
     std::size_t Procura(QStringView Jogo, std::uint32_t Hash) const;
 
-    std::vector<std::unique_ptr<char16_t[]>> FBlocos;
+    std::vector<TMemoriaGrande<char16_t>> FBlocos;
     qsizetype FLivresNoBloco = 0;
     char16_t* FProximoLivre = nullptr;
     QStringList FLista;
     // Each entry: the game's 32-bit hash in the high half, its list position plus 1 in the low half;
-    // 0 is a free slot. The size is a power of two, never more than half full.
-    std::vector<std::uint64_t> FTabela;
+    // 0 is a free slot. The size is a power of two (0 before the first game), never more than half full.
+    TMemoriaGrande<std::uint64_t> FTabela;
+    std::size_t FTamanhoDaTabela = 0;
 };
