@@ -194,8 +194,8 @@ QStringView TValidaJogo::ExtraiTrevos(QStringView Jogo) {
 
 QString TValidaJogo::TrocaSeparadores(QStringView Jogo) const {
     QString Texto = Apara(Jogo).toString();
-    for (QChar Separador : {u',', u'/', u'-', u'\t', u'\r'})
-        Texto.replace(Separador, u' ');
+    for (QChar Trocado : {u',', u'/', u'-', u'\t', u'\r'})
+        Texto.replace(Trocado, u' ');
     // Only separators turned blank can stand at the ends now; copy again only when there are some.
     const QStringView Aparado = Apara(Texto);
     return Aparado.size() == Texto.size() ? Texto : Aparado.toString();
