@@ -1,8 +1,10 @@
 #include "printing/CriaImpressao.h"
 
 #include "catalogue/ULib.h"
+#include "printing/layouts/ImpressaoDiaSorte.h"
 #include "printing/layouts/ImpressaoDuplaSena.h"
 #include "printing/layouts/ImpressaoLotofacil.h"
+#include "printing/layouts/ImpressaoLotomania.h"
 #include "printing/layouts/ImpressaoMega.h"
 #include "printing/layouts/ImpressaoQuina.h"
 
@@ -24,6 +26,8 @@ constexpr std::array Layouts{
     TRegistroLayout{TTipoModalidade::Megasena, &CriaLayout<TImpressaoMega>},
     TRegistroLayout{TTipoModalidade::Lotofacil, &CriaLayout<TImpressaoLotofacil>},
     TRegistroLayout{TTipoModalidade::Quina, &CriaLayout<TImpressaoQuina>},
+    TRegistroLayout{TTipoModalidade::DiaDeSorte, &CriaLayout<TImpressaoDiaSorte>},
+    TRegistroLayout{TTipoModalidade::Lotomania, &CriaLayout<TImpressaoLotomania>},
     TRegistroLayout{TTipoModalidade::DuplaSena, &CriaLayout<TImpressaoDuplaSena_2020>},
 };
 

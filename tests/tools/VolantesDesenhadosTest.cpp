@@ -252,6 +252,8 @@ TEST_P(VolantesDesenhadosTest, MarcasDosNumerosCaemNasCaixas) {
     for (const QString& Numeros : Jogos) {
         TFolhaImpressao Folha;
         std::fill_n(Folha.Jogo.begin(), QdeJogos, Numeros);
+        // As the print queue fills a sheet: every game carries its month (Dia de Sorte).
+        std::fill_n(Folha.MesJogo.begin(), QdeJogos, 1);
         ConfereMarcas(*Execucao, Folha);
     }
     constexpr int Meses = 12;
