@@ -213,6 +213,7 @@ TSituacaoLote TLote::Imprime() {
                       FRelato.Mensagem);
     if (!Resultado.Sucesso)
         return *Termina(TSituacaoLote::FalhaNaSaida, Resultado.Mensagem);
+    Relata(Saidas.Avisos());
 
     FRelato.Resumo(u"%1, modelo \"%2\": %3 em %4, %5."_s.arg(
         FModalidade->NomeModalidade(), FModalidade->Layout().value(FOpcoes.LayoutIndex),

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QLocale>
+#include <QRegularExpression>
 
 #include <cerrno>
 #include <cstdio>
@@ -148,6 +149,7 @@ TResultadoSaida TSaidasLote::Confirma() {
             }
             FConfirmados.append(Pasta.filePath(Nome));
         }
+        AvisaPaginasAntigas();
         FResumo.prepend(u"Imagens PNG (%1 dpi): %2 em \"%3\"."_s.arg(
             QString::number(FDpi), Paginas(FPaginasPng.size()), Nativo(FPastaPng)));
     }
@@ -160,6 +162,24 @@ TResultadoSaida TSaidasLote::Confirma() {
         FResumo.prepend(u"PDF: \"%1\"."_s.arg(Nativo(FPdf)));
     }
     return TResultadoSaida::Ok();
+}
+
+void TSaidasLote::AvisaPaginasAntigas() {
+    // They are not removed: the folder is the user's, and only the user knows they are stale.
+    static const QRegularExpression NomeDePagina(u"^pagina-\\d{4,}\\.png$"_s);
+    QStringList Antigas;
+    for (const QString& Nome : QDir(FPastaPng).entryList(QDir::Files, QDir::Name))
+        if (NomeDePagina.match(Nome).hasMatch() && !FPaginasPng.contains(Nome))
+            Antigas.append(Nome);
+    if (Antigas.isEmpty())
+        return;
+    FAvisos.append(
+        {TTipoMensagem::Aviso,
+         u"A pasta \"%1\" ainda tem %2 de uma impressão anterior (%3); apague-as antes de usar a "
+         u"pasta."_s.arg(
+             Nativo(FPastaPng),
+             Antigas.size() == 1 ? u"1 imagem"_s : QString::number(Antigas.size()) + u" imagens"_s,
+             Antigas.size() == 1 ? Antigas.first() : Antigas.first() + u" a "_s + Antigas.last())});
 }
 
 void TSaidasLote::DesfazConfirmados() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalogue/Mensagem.h"
 #include "printing/Impressao.h"
 #include "report/SaidaRelatorio.h"
 
@@ -30,6 +31,9 @@ public:
 
     // What was written, one line per output, for the closing summary.
     const QStringList& Resumo() const { return FResumo; }
+    // What the user should know about the outputs written (pages of an earlier print left in the PNG
+    // folder).
+    const TMensagens& Avisos() const { return FAvisos; }
 
 private:
     TResultadoSaida GravaPdf(TRelatorio& Relatorio, const QString& NomeDocumento);
@@ -39,6 +43,8 @@ private:
     TResultadoSaida Confirma();
     // Removes what Confirma already moved when a later move fails.
     void DesfazConfirmados();
+    // Warns of page images beyond this print's last page, which a longer earlier print left.
+    void AvisaPaginasAntigas();
 
     QString FPdf;
     QString FPastaPng;
@@ -51,4 +57,5 @@ private:
     QStringList FPaginasPng; // file names inside the PNG folder
     QStringList FConfirmados;
     QStringList FResumo;
+    TMensagens FAvisos;
 };

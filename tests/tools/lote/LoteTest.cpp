@@ -101,6 +101,16 @@ TEST_F(LoteTest, GravaUmaImagemPngPorPagina) {
         const QImage Pagina(Caminho(Imagens + QStringLiteral("/pagina-0001.png")));
         EXPECT_EQ(Pagina.size(), Caso.Tamanho);
     }
+
+    // A shorter print into the same folder tells of the page it did not replace.
+    const TResultadoProcesso Resultado =
+        Executa({QStringLiteral("--modalidade"), QStringLiteral("Mega-sena"), QStringLiteral("--png"),
+                 QStringLiteral("imagens-96"), QStringLiteral("-")},
+                "1 2 3 4 5 6\n");
+    ASSERT_EQ(Resultado.Situacao, 0) << Resultado.Erros.toStdString();
+    EXPECT_TRUE(
+        Resultado.Erros.contains(QStringLiteral("1 imagem de uma impressão anterior (pagina-0002.png)")))
+        << Resultado.Erros.toStdString();
 }
 
 // Every mark and guide of the page image lies where the PDF, rendered at 96 dpi, has it: same count,
