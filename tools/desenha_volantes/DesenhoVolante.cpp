@@ -209,15 +209,21 @@ private:
 
 } // namespace
 
-QList<QRectF> CaixasDasCasas(const QList<TCasaVolante>& Casas) {
+QList<QRectF> CaixasDasCasas(const QList<TCasaVolante>& Casas, const QList<QRect>& Guias) {
+    // What an outline must keep clear of: the other marks and the reading marks.
+    QList<QRectF> Obstaculos;
+    for (const TCasaVolante& Casa : Casas)
+        Obstaculos.append(QRectF(Casa.Marca));
+    for (const QRect& Guia : Guias)
+        Obstaculos.append(QRectF(Guia));
     QList<QRectF> Caixas;
-    for (const TCasaVolante& Casa : Casas) {
-        const QRectF Marca(Casa.Marca);
+    for (qsizetype Indice = 0; Indice < Casas.size(); ++Indice) {
+        const QRectF Marca(Casas[Indice].Marca);
         double Horizontal = MargemHorizontal;
         double Vertical = MargemVertical;
-        for (const TCasaVolante& Outra : Casas) {
-            const QRectF Vizinha(Outra.Marca);
-            if (&Outra == &Casa)
+        for (qsizetype Outro = 0; Outro < Obstaculos.size(); ++Outro) {
+            const QRectF& Vizinha = Obstaculos[Outro];
+            if (Outro == Indice)
                 continue;
             // A neighbour on the same row limits the sides, one in the same column the top and bottom.
             if (Sobrepoe(Marca.top() - MargemVertical, Marca.bottom() + MargemVertical, Vizinha.top(),
