@@ -5,8 +5,10 @@
 #include "printing/layouts/ImpressaoDuplaSena.h"
 #include "printing/layouts/ImpressaoLotofacil.h"
 #include "printing/layouts/ImpressaoLotomania.h"
+#include "printing/layouts/ImpressaoMaisMilionaria.h"
 #include "printing/layouts/ImpressaoMega.h"
 #include "printing/layouts/ImpressaoQuina.h"
+#include "printing/layouts/ImpressaoTimemania.h"
 
 #include <array>
 
@@ -29,6 +31,8 @@ constexpr std::array Layouts{
     TRegistroLayout{TTipoModalidade::DiaDeSorte, &CriaLayout<TImpressaoDiaSorte>},
     TRegistroLayout{TTipoModalidade::Lotomania, &CriaLayout<TImpressaoLotomania>},
     TRegistroLayout{TTipoModalidade::DuplaSena, &CriaLayout<TImpressaoDuplaSena_2020>},
+    TRegistroLayout{TTipoModalidade::Timemania, &CriaLayout<TImpressaoTimemania>},
+    TRegistroLayout{TTipoModalidade::MaisMilionaria, &CriaLayout<TImpressaoMaisMilionaria>},
 };
 
 } // namespace

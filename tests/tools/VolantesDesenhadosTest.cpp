@@ -148,6 +148,9 @@ protected:
         Resultado.QdeNumPorVolante = QdeNumPorVolante;
         const QList<int> Jogos = Regras(Modelo())->QdeJogosPorVolante();
         Resultado.QdeJogosPorVolante = *std::max_element(Jogos.begin(), Jogos.end());
+        // As the print setup asks: a supporter's club (Timemania), two clovers at least (+Milionária).
+        Resultado.IndiceTimeCoracao = 0;
+        Resultado.QdeTrevo = 2;
         return Resultado;
     }
 
@@ -252,8 +255,10 @@ TEST_P(VolantesDesenhadosTest, MarcasDosNumerosCaemNasCaixas) {
     for (const QString& Numeros : Jogos) {
         TFolhaImpressao Folha;
         std::fill_n(Folha.Jogo.begin(), QdeJogos, Numeros);
-        // As the print queue fills a sheet: every game carries its month (Dia de Sorte).
+        // As the print queue fills a sheet: every game carries its month (Dia de Sorte) and its
+        // supporter's club (Timemania).
         std::fill_n(Folha.MesJogo.begin(), QdeJogos, 1);
+        std::fill_n(Folha.TimeCoracaoJogo.begin(), QdeJogos, 1);
         ConfereMarcas(*Execucao, Folha);
     }
     constexpr int Meses = 12;

@@ -209,6 +209,7 @@ std::optional<TMapaVolante> MapeiaVolante(const TModeloVolante& Modelo, QString&
     Configuracao.NomeModalidade = Modelo.NomeModalidade;
     Configuracao.LayoutIndex = Modelo.LayoutIndex;
     Configuracao.QdeJogosPorVolante = Maior(Regras->QdeJogosPorVolante());
+    Configuracao.IndiceTimeCoracao = 0; // Timemania: the rules ask for a supporter's club
     // The first numbers-per-game count the rules accept for a plain run; options are asked one by one.
     const TCDSImpressao Folhas(TCDSImpressao::CamposDaImpressao());
     TMensagens Mensagens;
