@@ -209,7 +209,8 @@ private:
 
 } // namespace
 
-QList<QRectF> CaixasDasCasas(const QList<TCasaVolante>& Casas, const QList<QRect>& Guias) {
+QList<QRectF> CaixasDasCasas(const QList<TCasaVolante>& Casas, const QRectF& Figura,
+                             const QList<QRect>& Guias) {
     // What an outline must keep clear of: the other marks and the reading marks.
     QList<QRectF> Obstaculos;
     for (const TCasaVolante& Casa : Casas)
@@ -219,8 +220,12 @@ QList<QRectF> CaixasDasCasas(const QList<TCasaVolante>& Casas, const QList<QRect
     QList<QRectF> Caixas;
     for (qsizetype Indice = 0; Indice < Casas.size(); ++Indice) {
         const QRectF Marca(Casas[Indice].Marca);
-        double Horizontal = MargemHorizontal;
-        double Vertical = MargemVertical;
+        // A mark close to the picture's edge gets a narrower margin on that side's axis.
+        const double MeioContorno = EspessuraContorno / 2;
+        double Horizontal = std::min({MargemHorizontal, Marca.left() - Figura.left() - MeioContorno,
+                                      Figura.right() - Marca.right() - MeioContorno});
+        double Vertical = std::min({MargemVertical, Marca.top() - Figura.top() - MeioContorno,
+                                    Figura.bottom() - Marca.bottom() - MeioContorno});
         for (qsizetype Outro = 0; Outro < Obstaculos.size(); ++Outro) {
             const QRectF& Vizinha = Obstaculos[Outro];
             if (Outro == Indice)
@@ -247,7 +252,7 @@ QList<QRectF> CaixasDasCasas(const QList<TCasaVolante>& Casas, const QList<QRect
 }
 
 QStringList ConfereCaixas(const TMapaVolante& Mapa, const QList<QRectF>& Caixas) {
-    const auto Descreve = [&](int Indice) {
+    const auto Descreve = [&](int Indice) -> QString {
         const TCasaVolante& Casa = Mapa.Casas[Indice];
         return Casa.Grupo + QStringLiteral(" '") + Casa.Rotulo + QStringLiteral("'");
     };

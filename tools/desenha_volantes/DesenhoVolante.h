@@ -9,9 +9,11 @@
 #include <QStringList>
 
 // The box drawn around each place of the slip, in report pixels: the mark's box grown by a small
-// margin on every side, narrower where a neighbour or a reading mark (Guias) is close, so that boxes
-// never touch one another or a reading mark.
-QList<QRectF> CaixasDasCasas(const QList<TCasaVolante>& Casas, const QList<QRect>& Guias);
+// margin on every side, narrower where a neighbour, a reading mark (Guias) or the picture's edge
+// (Figura) is close, so that boxes never touch one another or a reading mark and their outlines stay
+// on the picture.
+QList<QRectF> CaixasDasCasas(const QList<TCasaVolante>& Casas, const QRectF& Figura,
+                             const QList<QRect>& Guias);
 
 // What would put a mark outside its box on the picture: boxes that touch, a box with no room inside
 // its outline, a reading mark over a box, a box outside the picture. Empty when the picture is sound.

@@ -44,7 +44,7 @@ int main(int argc, char** argv) {
             Tudo = false;
             continue;
         }
-        const QList<QRectF> Caixas = CaixasDasCasas(Mapa->Casas, Mapa->Guias);
+        const QList<QRectF> Caixas = CaixasDasCasas(Mapa->Casas, QRectF(Mapa->CaixaImagem), Mapa->Guias);
         const QStringList Problemas = ConfereCaixas(*Mapa, Caixas);
         for (const QString& Problema : Problemas)
             Erros << Nome << ": " << Problema << '\n';
