@@ -1,9 +1,9 @@
 // Mega-Sena slips to PDF through the whole slip marking engine: the printed store, the report template,
 // the slip layout filling every cell (three games of six numbers, the numbers-per-game box, the
 // guide marks and five texts) and the report's PDF output, three slips per A4 landscape page.
-// BM_RenderPdf_Mega_QPainter draws the very same slips with a bare QPainter from a list made
+// BM_RenderPdf_Baseline draws the very same slips with a bare QPainter from a list made
 // beforehand: the difference is what the engine costs on top of the painting itself.
-// BM_RenderPdf_Baseline (bench_report.cpp) draws a lighter page with a bare QPainter.
+// BM_RenderPdf_Relatorio_QPainter (bench_report.cpp) compares the report engine alone on a lighter page.
 #include "AplicacaoGui.h"
 #include "printing/ExecucaoImpressao.h"
 #include "report/Memo.h"
@@ -179,7 +179,7 @@ TDesenhoVolante DesenhoDoVolante(TExecucaoImpressao& Execucao, const TFolhaImpre
 
 // The very same slips drawn by a bare QPainter from a list made beforehand: the painting and the PDF
 // output without the engine.
-void BM_RenderPdf_Mega_QPainter(benchmark::State& State) {
+void BM_RenderPdf_Baseline(benchmark::State& State) {
     GaranteAplicacaoGui();
     QTemporaryDir Pasta;
     const QString Arquivo = Pasta.filePath(QStringLiteral("volantes.pdf"));
@@ -235,6 +235,6 @@ void BM_RenderPdf_Mega_QPainter(benchmark::State& State) {
     State.counters["paginas_por_s"] = benchmark::Counter(
         static_cast<double>(State.iterations() * PaginasPorPdf), benchmark::Counter::kIsRate);
 }
-BENCHMARK(BM_RenderPdf_Mega_QPainter)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_RenderPdf_Baseline)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace

@@ -76,7 +76,7 @@ void RegistraResultado(benchmark::State& State) {
         static_cast<double>(State.iterations() * PaginasPorPdf), benchmark::Counter::kIsRate);
 }
 
-void BM_RenderPdf_Baseline(benchmark::State& State) {
+void BM_RenderPdf_Relatorio_QPainter(benchmark::State& State) {
     GaranteAplicacao();
     QTemporaryDir Pasta;
     const QString Arquivo = Pasta.filePath(QStringLiteral("baseline.pdf"));
@@ -118,7 +118,7 @@ void BM_RenderPdf_Baseline(benchmark::State& State) {
     }
     RegistraResultado(State);
 }
-BENCHMARK(BM_RenderPdf_Baseline)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_RenderPdf_Relatorio_QPainter)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 class TFonteVolantes : public TFonteDados {
 public:
@@ -135,7 +135,7 @@ private:
 
 // The same page through the engine: shapes created once, and per slip the work a template does,
 // every shape back to its resting visibility, ten marks looked up by name and placed, four captions.
-void BM_RenderPdf_Engine(benchmark::State& State) {
+void BM_RenderPdf_Relatorio(benchmark::State& State) {
     GaranteAplicacao();
     QTemporaryDir Pasta;
     const QString Arquivo = Pasta.filePath(QStringLiteral("engine.pdf"));
@@ -191,6 +191,6 @@ void BM_RenderPdf_Engine(benchmark::State& State) {
     }
     RegistraResultado(State);
 }
-BENCHMARK(BM_RenderPdf_Engine)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_RenderPdf_Relatorio)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
