@@ -28,3 +28,13 @@ inline QString ContaOperadorDeBolao() {
 inline QString ContaMarketplace() {
     return QStringLiteral("marketplace@bilheron.com.br");
 }
+
+// The tutorial video of the print manager.
+inline QUrl EnderecoDoVideo() {
+    return QUrl(QStringLiteral("https://www.bilheron.com.br/videos/como-imprimir-no-cartelim"));
+}
+
+// The support contact appended to the messages of faults that should never happen.
+inline QString ContatoDoSuporte() {
+    return QStringLiteral("(suporte: www.bilheron.com.br/contato)");
+}

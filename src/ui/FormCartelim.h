@@ -3,22 +3,17 @@
 #include "ui/EscolhasImpressao.h"
 #include "ui/LocalImpressaoIni.h"
 
+#include <QColor>
 #include <QDialog>
+#include <QList>
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 
-class QCheckBox;
-class QLabel;
-class QLineEdit;
-class QListWidget;
-class QPushButton;
 class TDM;
 class TDialogos;
-class TGradeDados;
-class TImagemClicavel;
-class TModeloTabela;
-class TRadioGroup;
+struct TConfiguracaoImpressao;
 
 // The print manager ("Impressão de Jogos"): lists the print sheet queue, lets the user choose the
 // sheets, keeps the printer calibration per game, slip model, paper and guide option in
@@ -51,17 +46,25 @@ protected:
 private:
     struct TControles;
 
+    void CriaControles();
+    void MontaLayout();
+    void LigaEventos();
     void FormCreate();
+    // The calibration file's section of this game, slip model, paper and guide option.
+    QString SecaoIni() const;
     void CarregaOffsets();
     void SalvaOffsets();
     void LimpaOffsets();
-    QString SecaoIni() const;
+    QList<int> LinhasSelecionadas() const;
     void AtualizaTextoBotao();
     void SelecionaTodos();
+    void SelecionaLinhas(const QList<int>& Linhas);
     void SelecionaDeAte();
     void LocalizaJogo();
     void AlternaColunasIdentificadores();
     void ApagaSelecionados();
+    QColor CorEscolhida() const;
+    TConfiguracaoImpressao Configuracao() const;
     void Imprime();
 
     TDM& FDM;
@@ -70,5 +73,5 @@ private:
     TEscolhasImpressao FEscolhas;
     TAbrePrevia FAbrePrevia;
     QColor FColorShape = Qt::black;
-    TControles* FC;
+    std::unique_ptr<TControles> FC;
 };

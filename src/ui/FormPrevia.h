@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+class QLabel;
+class QPrintPreviewWidget;
+class QPrinter;
+class QPushButton;
+class TDialogos;
+class TRelatorio;
+
+// The screen preview of a print run: the report's pages as they will be printed, with zoom, page
+// navigation and, unless the template forbids it, the export of the whole run as a "Documento PDF".
+// The report must outlive the window.
+class TFormPrevia : public QDialog {
+    Q_OBJECT
+
+public:
+    TFormPrevia(TRelatorio& Relatorio, TDialogos& Dialogos, bool PermiteExportarPdf, const QString& Titulo,
+                QWidget* Parent = nullptr);
+    ~TFormPrevia() override;
+
+    int QdePaginas() const;
+    int PaginaAtual() const;
+    // Asks for a file and writes every page into it as PDF; a failure is shown in an error box.
+    void ExportaPdf();
+
+private:
+    void VaiParaPagina(int Pagina);
+    void AtualizaPagina();
+
+    TRelatorio& FRelatorio;
+    TDialogos& FDialogos;
+    QString FTitulo;
+    std::unique_ptr<QPrinter> FImpressora;
+    QPrintPreviewWidget* FPrevia;
+    QLabel* FLabelPagina;
+};

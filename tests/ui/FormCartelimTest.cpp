@@ -1,0 +1,443 @@
+#include "ui/FormCartelim.h"
+#include "store/DataModulo.h"
+#include "ui/ArquivoIni.h"
+#include "ui/DialogosProgramados.h"
+#include "ui/FormPrevia.h"
+#include "ui/RadioGroup.h"
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProcess>
+#include <QPushButton>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Games 1, 2, 3 ... of six numbers each, all different.
+QStringList JogosDeMega(int Qde) {
+    QStringList Jogos;
+    for (int Jogo = 0; Jogo < Qde; ++Jogo) {
+        QStringList Numeros;
+        for (int Posicao = 0; Posicao < 6; ++Posicao)
+            Numeros.append(QStringLiteral("%1").arg(1 + (Jogo + Posicao * 10) % 60, 2, 10, QLatin1Char('0')));
+        Numeros.sort();
+        Jogos.append(Numeros.join(u' '));
+    }
+    return Jogos;
+}
+
+// Pages of a PDF, by pdfinfo; -1 when it cannot be read.
+int PaginasDoPdf(const QString& Caminho) {
+    QProcess Pdfinfo;
+    Pdfinfo.start(QStringLiteral("pdfinfo"), {Caminho});
+    if (!Pdfinfo.waitForFinished(20000) || Pdfinfo.exitCode() != 0)
+        return -1;
+    for (const QByteArray& Linha : Pdfinfo.readAllStandardOutput().split('\n'))
+        if (Linha.startsWith("Pages:"))
+            return Linha.mid(6).trimmed().toInt();
+    return -1;
+}
+
+QString TextoDoPdf(const QString& Caminho) {
+    QProcess Pdftotext;
+    Pdftotext.start(QStringLiteral("pdftotext"), {Caminho, QStringLiteral("-")});
+    Pdftotext.waitForFinished(20000);
+    return QString::fromUtf8(Pdftotext.readAllStandardOutput());
+}
+
+// The print manager on a Mega-Sena queue built as the print setup builds it, driven by control name;
+// dialogs are answered in advance and IMPRESSAO.INI lives in a private folder.
+class FormCartelimTest : public testing::Test {
+protected:
+    FormCartelimTest() {
+        Escolhas.TituloFechamento = QStringLiteral("Fechamento de Teste");
+        Escolhas.NomeModalidade = QStringLiteral("Mega-Sena");
+        Escolhas.NomeLayout = QStringLiteral("2020");
+        Escolhas.QdeNumPorVolante = 6;
+        Escolhas.QdeJogosPorVolante = 3;
+    }
+
+    void TearDown() override { EXPECT_EQ(Dialogos.Imprevistos(), 0) << "a dialog found no prepared answer"; }
+
+    // Stores the games as a closing, builds the queue and opens the window (shown, not modal).
+    void Abre(const QStringList& Jogos) {
+        DM.InsereRegistroPorStringList(Escolhas.NomeModalidade, Escolhas.TituloFechamento, false, Jogos, {});
+        DM.AtivaFiltro_MASTER(true);
+        ASSERT_TRUE(DM.PopulaCDSImpressao(Escolhas.QdeJogosPorVolante, 3, 0, 1, false, 0, false, false, {},
+                                          TTipoModalidade::Megasena, false)
+                        .isEmpty());
+        Escolhas.QdeJogos = int(Jogos.size());
+        Form = std::make_unique<TFormCartelim>(DM, Dialogos, Local, Escolhas);
+        Form->show();
+    }
+
+    template <typename T> T& Controle(const QString& Nome) {
+        T* Encontrado = Form->findChild<T*>(Nome);
+        if (!Encontrado)
+            throw std::runtime_error("no control " + Nome.toStdString());
+        return *Encontrado;
+    }
+    QTableView& Grade() { return Controle<QTableView>(QStringLiteral("DBGrid3")); }
+    QList<int> Selecionadas() {
+        QList<int> Linhas;
+        for (const QModelIndex& Indice : Grade().selectionModel()->selectedRows())
+            Linhas.append(Indice.row());
+        std::sort(Linhas.begin(), Linhas.end());
+        return Linhas;
+    }
+    QString TextoBotao() { return Controle<QPushButton>(QStringLiteral("BtnImprimir")).text(); }
+    void Digita(const QString& Edit, const QString& Texto) {
+        QLineEdit& Campo = Controle<QLineEdit>(Edit);
+        Campo.setText(Texto);
+        Q_EMIT Campo.editingFinished();
+    }
+    void Clica(const QString& Botao) { Controle<QPushButton>(Botao).click(); }
+    QString Mostradas() {
+        QStringList Textos;
+        for (const TMensagem& Mensagem : Dialogos.Mostradas())
+            Textos.append(Mensagem.Texto);
+        return Textos.join(u'|');
+    }
+    QString CaminhoIni() const { return QDir(Pasta.path()).filePath(QStringLiteral("IMPRESSAO.INI")); }
+    void EscreveIni(const QByteArray& Conteudo) {
+        QFile Arquivo(CaminhoIni());
+        ASSERT_TRUE(Arquivo.open(QIODevice::WriteOnly));
+        Arquivo.write(Conteudo);
+    }
+    std::optional<QString> ValorIni(const QString& Secao, const QString& Chave) {
+        const std::optional<TArquivoIni> Arquivo = TArquivoIni::Le(CaminhoIni());
+        return Arquivo ? Arquivo->Valor(Secao, Chave) : std::nullopt;
+    }
+
+    // Runs the print to the screen; the preview opens without waiting, exports its pages to Pdf when
+    // a path is given, and closes. Returns the page count the preview showed.
+    int ImprimeNaTela(const QString& Pdf = {}) {
+        int Paginas = -1;
+        Form->SetAbrePrevia([&](QDialog& Janela) {
+            auto& Previa = static_cast<TFormPrevia&>(Janela);
+            Previa.show();
+            QTRY_VERIFY_WITH_TIMEOUT(Previa.QdePaginas() > 0, 10000);
+            Paginas = Previa.QdePaginas();
+            BotaoPdfVisivel =
+                Previa.findChild<QPushButton*>(QStringLiteral("BtnExportarPdf"))->isVisibleTo(&Previa);
+            if (!Pdf.isEmpty()) {
+                Dialogos.EscolheProximoArquivo(Pdf);
+                Previa.findChild<QPushButton*>(QStringLiteral("BtnExportarPdf"))->click();
+            }
+            FolhasImpressas = DM.CDSImpressao().QdeRegistros();
+            Previa.close();
+        });
+        Clica(QStringLiteral("BtnImprimir"));
+        return Paginas;
+    }
+
+    QTemporaryDir Pasta;
+    TLocalImpressaoIni Local{Pasta.path(), Pasta.filePath(QStringLiteral("config"))};
+    TDM DM;
+    TDialogosProgramados Dialogos;
+    TEscolhasImpressao Escolhas;
+    std::unique_ptr<TFormCartelim> Form;
+    bool BotaoPdfVisivel = false;
+    int FolhasImpressas = -1;
+};
+
+TEST_F(FormCartelimTest, OpensWithEverySheetSelectedAndTheSummary) {
+    Escolhas.QdeJogos = 1234;
+    Abre(JogosDeMega(7));
+    EXPECT_EQ(Form->windowTitle(), QStringLiteral("Impressão de Jogos"));
+    EXPECT_EQ(Selecionadas(), QList<int>({0, 1, 2}));
+    EXPECT_EQ(TextoBotao(), QStringLiteral("Qde. Volantes Selecionados : 3\nQde. Núm. por Volante : 6\n"
+                                           "BOLÃO : NÃO\nClique Aqui para Imprimir :)"));
+    EXPECT_EQ(Controle<QLineEdit>(QStringLiteral("EditTituloFechamento")).text(),
+              QStringLiteral("Fechamento de Teste"));
+    EXPECT_EQ(Controle<QLabel>(QStringLiteral("PainelQDeJogos")).text(), QStringLiteral("7 JG"));
+    EXPECT_EQ(Controle<QLabel>(QStringLiteral("PainelQdeNumVolante")).text(), QStringLiteral("6 VL"));
+    EXPECT_EQ(Controle<QLineEdit>(QStringLiteral("EditEsquerda")).text(), QStringLiteral("0"));
+    EXPECT_FALSE(Controle<QCheckBox>(QStringLiteral("ChGuiaForcada")).isEnabled());
+    EXPECT_TRUE(Controle<QLabel>(QStringLiteral("LabelMensagem")).isVisible());
+    EXPECT_FALSE(Controle<QWidget>(QStringLiteral("ColorListBox1")).isVisible());
+    EXPECT_FALSE(Controle<QWidget>(QStringLiteral("chImprimirTextoLateral")).isVisible());
+    EXPECT_EQ(Grade().model()->columnCount(), 9);
+}
+
+TEST_F(FormCartelimTest, LargeClosingCountIsGroupedAndQuotasShowOnTheButton) {
+    Escolhas.QdeBolao = 10;
+    Escolhas.EmailLogin = QStringLiteral("BOLAO@bilheron.com.br ");
+    Abre(JogosDeMega(3));
+    EXPECT_EQ(TextoBotao(), QStringLiteral("Qde. Volantes Selecionados : 1\nQde. Núm. por Volante : 6\n"
+                                           "BOLÃO : 10 COTAS\nClique Aqui para Imprimir :)"));
+    EXPECT_TRUE(Controle<QWidget>(QStringLiteral("ColorListBox1")).isVisible());
+    EXPECT_TRUE(Controle<QWidget>(QStringLiteral("chImprimirTextoLateral")).isVisible());
+}
+
+TEST_F(FormCartelimTest, SelectsByRangeOfGameNumbers) {
+    Abre(JogosDeMega(7)); // sheets with games 1-3, 4-6 and 7
+    struct TCaso {
+        int De, Ate;
+        QList<int> Linhas;
+    };
+    const TCaso Casos[] = {{5, 7, {1, 2}}, {0, 0, {}}, {3, 4, {0, 1}}, {7, 7, {2}}, {8, 99, {}}};
+    for (const TCaso& Caso : Casos) {
+        Controle<QLineEdit>(QStringLiteral("Edit_de")).setText(QString::number(Caso.De));
+        Controle<QLineEdit>(QStringLiteral("Edit_ate")).setText(QString::number(Caso.Ate));
+        Clica(QStringLiteral("BtnSelecionarDeAte"));
+        EXPECT_EQ(Selecionadas(), Caso.Linhas) << Caso.De << ".." << Caso.Ate;
+        EXPECT_TRUE(TextoBotao().startsWith(
+            QStringLiteral("Qde. Volantes Selecionados : %1\n").arg(Caso.Linhas.size())));
+        EXPECT_EQ(TextoBotao().endsWith(QStringLiteral("Clique Aqui para Imprimir :)")),
+                  !Caso.Linhas.isEmpty());
+    }
+    Clica(QStringLiteral("BtnSelectAll"));
+    EXPECT_EQ(Selecionadas(), QList<int>({0, 1, 2}));
+}
+
+TEST_F(FormCartelimTest, LocatesAGameInTheFirstThreeSlotsOnly) {
+    Abre(JogosDeMega(7));
+    Controle<QLineEdit>(QStringLiteral("EditLocalizarJogo")).setText(QStringLiteral("4"));
+    Clica(QStringLiteral("BtnLocalizarJogoPagina"));
+    EXPECT_EQ(Selecionadas(), QList<int>({1}));
+    EXPECT_EQ(Grade().currentIndex().row(), 1);
+    EXPECT_TRUE(Dialogos.Mostradas().isEmpty());
+
+    Controle<QLineEdit>(QStringLiteral("EditLocalizarJogo")).setText(QStringLiteral("8"));
+    Clica(QStringLiteral("BtnLocalizarJogoPagina"));
+    EXPECT_EQ(Selecionadas(), QList<int>({1}));
+    ASSERT_EQ(Dialogos.Mostradas().size(), 1);
+    EXPECT_EQ(Dialogos.Mostradas().at(0).Tipo, TTipoMensagem::Erro);
+    EXPECT_EQ(Dialogos.Mostradas().at(0).Texto, QStringLiteral("Número do Jogo Não Encontrado !"));
+}
+
+TEST_F(FormCartelimTest, TheFourthGameOfASlipIsNotLocated) {
+    Escolhas.QdeJogosPorVolante = 4;
+    Abre(JogosDeMega(4));
+    Controle<QLineEdit>(QStringLiteral("EditLocalizarJogo")).setText(QStringLiteral("4"));
+    Clica(QStringLiteral("BtnLocalizarJogoPagina"));
+    EXPECT_EQ(Mostradas(), QStringLiteral("Número do Jogo Não Encontrado !"));
+    EXPECT_EQ(Selecionadas(), QList<int>({0}));
+}
+
+TEST_F(FormCartelimTest, F9TogglesTheLastIdentifierColumns) {
+    Abre(JogosDeMega(4));
+    for (bool Ocultas : {true, false}) {
+        QTest::keyClick(&Grade(), Qt::Key_F9);
+        for (int Coluna = 0; Coluna < 9; ++Coluna)
+            EXPECT_EQ(Grade().isColumnHidden(Coluna), Ocultas && Coluna >= 7) << Coluna;
+    }
+}
+
+TEST_F(FormCartelimTest, CtrlDeleteRemovesTheSelectedSheetsAfterTheQuestion) {
+    Abre(JogosDeMega(9));
+    Controle<QLineEdit>(QStringLiteral("Edit_de")).setText(QStringLiteral("1"));
+    Controle<QLineEdit>(QStringLiteral("Edit_ate")).setText(QStringLiteral("6"));
+    Clica(QStringLiteral("BtnSelecionarDeAte"));
+    Grade().setFocus();
+    Dialogos.RespondeProximaPergunta(false);
+    QTest::keyClick(&Grade(), Qt::Key_Delete, Qt::ControlModifier);
+    EXPECT_EQ(DM.CDSImpressao_Temp().QdeRegistros(), 3);
+    Dialogos.RespondeProximaPergunta(true);
+    QTest::keyClick(&Grade(), Qt::Key_Delete, Qt::ControlModifier);
+    ASSERT_EQ(DM.CDSImpressao_Temp().QdeRegistros(), 1);
+    EXPECT_EQ(DM.CDSImpressao_Temp().Folha(0).IdJogo[0], 7);
+    ASSERT_EQ(Dialogos.Perguntas().size(), 2);
+    EXPECT_EQ(Dialogos.Perguntas().at(1).Texto, QStringLiteral("Excluir todos os registros selecionados?"));
+    EXPECT_TRUE(TextoBotao().startsWith(QStringLiteral("Qde. Volantes Selecionados : 0\n")));
+}
+
+TEST_F(FormCartelimTest, CalibrationFieldsAreCleanedWhenLeft) {
+    Abre(JogosDeMega(3));
+    const std::pair<QString, QString> Casos[] = {{u"1.5"_s, u"1,5"_s},
+                                                 {u"abc"_s, u"0"_s},
+                                                 {u"-2"_s, u"-2"_s},
+                                                 {u"2,50 mm"_s, u"2,5"_s},
+                                                 {u""_s, u"0"_s}};
+    for (const auto& [Digitado, Limpo] : Casos)
+        for (const QString Edit : {QStringLiteral("EditEsquerda"), QStringLiteral("EditTopo")}) {
+            Digita(Edit, Digitado);
+            EXPECT_EQ(Controle<QLineEdit>(Edit).text(), Limpo) << Digitado.toStdString();
+        }
+}
+
+TEST_F(FormCartelimTest, RefusesToPrintWithoutSheetsOrWithoutAPrinter) {
+    Abre(JogosDeMega(3));
+    Controle<QLineEdit>(QStringLiteral("Edit_de")).setText(QStringLiteral("0"));
+    Clica(QStringLiteral("BtnSelecionarDeAte"));
+    Clica(QStringLiteral("BtnImprimir"));
+    Clica(QStringLiteral("BtnSelectAll"));
+    Controle<TRadioGroup>(QStringLiteral("RDOpcaoImpressaoTelaImpressora")).SetItemIndex(1);
+    Controle<QListWidget>(QStringLiteral("ListBoxLocal")).clearSelection();
+    Clica(QStringLiteral("BtnImprimir"));
+    ASSERT_EQ(Dialogos.Mostradas().size(), 2);
+    EXPECT_EQ(Dialogos.Mostradas().at(0).Tipo, TTipoMensagem::Aviso);
+    EXPECT_EQ(Dialogos.Mostradas().at(0).Texto,
+              QStringLiteral(
+                  "Ops... Não temos nada Selecionado para Imprimir. Selecioine pelo menos 1 Jogo/Volante."));
+    EXPECT_EQ(Dialogos.Mostradas().at(1).Texto,
+              QStringLiteral("Atenção. Você deve Selecionar uma Impressora para Usar Esta Opção."));
+    EXPECT_FALSE(QFile::exists(CaminhoIni()));
+}
+
+TEST_F(FormCartelimTest, APrinterThatIsGoneIsReportedAndNothingIsLeftHalfDone) {
+    Abre(JogosDeMega(3));
+    Controle<TRadioGroup>(QStringLiteral("RDOpcaoImpressaoTelaImpressora")).SetItemIndex(1);
+    QListWidget& Impressoras = Controle<QListWidget>(QStringLiteral("ListBoxLocal"));
+    Impressoras.addItem(QStringLiteral("Impressora Desligada"));
+    Impressoras.setCurrentRow(Impressoras.count() - 1);
+    Clica(QStringLiteral("BtnImprimir"));
+    EXPECT_EQ(Mostradas(), QStringLiteral("A impressora \"Impressora Desligada\" não foi encontrada."));
+    EXPECT_TRUE(Controle<QPushButton>(QStringLiteral("BtnImprimir")).isEnabled());
+    EXPECT_EQ(DM.CDSImpressao().QdeRegistros(), 0);
+    EXPECT_EQ(DM.CDSImpressao_Temp().QdeRegistros(), 1);
+}
+
+TEST_F(FormCartelimTest, NetworkPrintersAreNotOffered) {
+    EXPECT_EQ(TFormCartelim::ImpressorasOferecidas({QStringLiteral("\\\\SERVIDOR\\Epson"),
+                                                    QStringLiteral("HP\\Local"), QStringLiteral("PDF"),
+                                                    QStringLiteral("Fila\\\\Rede")}),
+              QStringList({QStringLiteral("HP\\Local"), QStringLiteral("PDF")}));
+}
+
+TEST_F(FormCartelimTest, PreviewExportsThePagesAsPdfAndSavesTheCalibration) {
+    Abre(JogosDeMega(10)); // four slips: two pages
+    Digita(QStringLiteral("EditEsquerda"), QStringLiteral("1.5"));
+    Controle<QLineEdit>(QStringLiteral("EditTopo")).setText(QStringLiteral("-2 mm"));
+    const QString Pdf = Pasta.filePath(QStringLiteral("volantes.pdf"));
+    EXPECT_EQ(ImprimeNaTela(Pdf), 2);
+    EXPECT_TRUE(BotaoPdfVisivel);
+    EXPECT_EQ(FolhasImpressas, 4);
+    EXPECT_EQ(PaginasDoPdf(Pdf), 2);
+    EXPECT_EQ(Mostradas(), QString());
+    EXPECT_EQ(Controle<QLineEdit>(QStringLiteral("EditTopo")).text(), QStringLiteral("-2"));
+    const QString Secao = QStringLiteral("Mega-Sena_Modelo-0_A4-Sim_Guia-Nao");
+    EXPECT_EQ(ValorIni(Secao, QStringLiteral("Esquerda")), QStringLiteral("1,5"));
+    EXPECT_EQ(ValorIni(Secao, QStringLiteral("Topo")), QStringLiteral("-2"));
+    EXPECT_EQ(DM.CDSImpressao().QdeRegistros(), 0);
+    EXPECT_TRUE(Controle<QPushButton>(QStringLiteral("BtnImprimir")).isEnabled());
+}
+
+TEST_F(FormCartelimTest, TwoRunsInARowPrintTheSameSheets) {
+    Abre(JogosDeMega(8));
+    Controle<QLineEdit>(QStringLiteral("Edit_de")).setText(QStringLiteral("4"));
+    Controle<QLineEdit>(QStringLiteral("Edit_ate")).setText(QStringLiteral("8"));
+    Clica(QStringLiteral("BtnSelecionarDeAte"));
+    QStringList Textos;
+    for (const QString Nome : {QStringLiteral("a.pdf"), QStringLiteral("b.pdf")}) {
+        EXPECT_EQ(ImprimeNaTela(Pasta.filePath(Nome)), 1);
+        EXPECT_EQ(FolhasImpressas, 2);
+        EXPECT_EQ(DM.CDSImpressao().QdeRegistros(), 0);
+        Textos.append(TextoDoPdf(Pasta.filePath(Nome)));
+    }
+    EXPECT_TRUE(Textos.at(0).contains(QStringLiteral("(4-5-6)")));
+    EXPECT_TRUE(Textos.at(0).contains(QStringLiteral("(7-8)")));
+    EXPECT_EQ(Textos.at(0), Textos.at(1));
+}
+
+TEST_F(FormCartelimTest, PdfExportToAFolderThatCannotBeWrittenIsReported) {
+    Abre(JogosDeMega(3));
+    QFile Bloqueio(Pasta.filePath(QStringLiteral("arquivo")));
+    ASSERT_TRUE(Bloqueio.open(QIODevice::WriteOnly));
+    Bloqueio.close();
+    ImprimeNaTela(Pasta.filePath(QStringLiteral("arquivo/volantes.pdf")));
+    ASSERT_EQ(Dialogos.Mostradas().size(), 1);
+    EXPECT_EQ(Dialogos.Mostradas().at(0).Tipo, TTipoMensagem::Erro);
+    EXPECT_FALSE(QFile::exists(Pasta.filePath(QStringLiteral("arquivo/volantes.pdf"))));
+}
+
+TEST_F(FormCartelimTest, TheTemplateWithoutPdfExportOffersNone) {
+    Escolhas.NomeModalidade = QStringLiteral("Dia de Sorte");
+    Escolhas.LayoutIndex = 1;
+    Escolhas.QdeNumPorVolante = 7;
+    DM.InsereRegistroPorStringList(Escolhas.NomeModalidade, Escolhas.TituloFechamento, false,
+                                   {QStringLiteral("01 02 03 04 05 06 07")}, {});
+    DM.AtivaFiltro_MASTER(true);
+    ASSERT_TRUE(
+        DM.PopulaCDSImpressao(3, 3, 0, 1, false, 0, false, false, {}, TTipoModalidade::DiaDeSorte, false)
+            .isEmpty());
+    Form = std::make_unique<TFormCartelim>(DM, Dialogos, Local, Escolhas);
+    Form->show();
+    EXPECT_EQ(ImprimeNaTela(), 1);
+    EXPECT_FALSE(BotaoPdfVisivel);
+}
+
+TEST_F(FormCartelimTest, PlacementErrorsAreShownAndPrintingGoesOn) {
+    // Games of seven numbers printed as six-number games, one to a slip: the seventh number has no
+    // mark, the same missing mark on both slips, shown once.
+    Escolhas.QdeJogosPorVolante = 1;
+    Abre({QStringLiteral("01 02 03 04 05 06 60"), QStringLiteral("11 12 13 14 15 16 60")});
+    EXPECT_EQ(ImprimeNaTela(Pasta.filePath(QStringLiteral("x.pdf"))), 1);
+    ASSERT_EQ(Dialogos.Mostradas().size(), 1) << Mostradas().toStdString();
+    EXPECT_EQ(Dialogos.Mostradas().at(0).Tipo, TTipoMensagem::Erro);
+    EXPECT_TRUE(Mostradas().contains(QStringLiteral("ShapeJogo1_Num7"))) << Mostradas().toStdString();
+    EXPECT_EQ(PaginasDoPdf(Pasta.filePath(QStringLiteral("x.pdf"))), 1);
+}
+
+TEST_F(FormCartelimTest, ARequestTheRulesRefuseIsNotPrinted) {
+    // A pool with repeat draws is refused by the rules.
+    Escolhas.QdeBolao = 5;
+    Escolhas.QdeTeimosinha = 2;
+    Abre(JogosDeMega(3));
+    EXPECT_EQ(ImprimeNaTela(), -1);
+    EXPECT_FALSE(Dialogos.Mostradas().isEmpty());
+    EXPECT_EQ(DM.CDSImpressao().QdeRegistros(), 0);
+    EXPECT_TRUE(Controle<QPushButton>(QStringLiteral("BtnImprimir")).isEnabled());
+    EXPECT_FALSE(QFile::exists(CaminhoIni()));
+}
+
+TEST_F(FormCartelimTest, LoadsTheCalibrationOfItsSectionAndTheGuideSection) {
+    EscreveIni("; ajustes\n"
+               "[Mega-Sena_Modelo-0_A4-Nao_Guia-Nao]\nEsquerda=1,5\nTopo=-2\n"
+               "[Mega-Sena_Modelo-0_A4-Nao_Guia-Sim]\nEsquerda=0,7\nTopo=estragado\n");
+    Escolhas.VolanteOriginal = true;
+    Abre(JogosDeMega(3));
+    QLineEdit& Esquerda = Controle<QLineEdit>(QStringLiteral("EditEsquerda"));
+    QLineEdit& Topo = Controle<QLineEdit>(QStringLiteral("EditTopo"));
+    EXPECT_EQ(Esquerda.text(), QStringLiteral("1,5"));
+    EXPECT_EQ(Topo.text(), QStringLiteral("-2"));
+    EXPECT_FALSE(Controle<QLabel>(QStringLiteral("LabelMensagem")).isVisible());
+
+    QCheckBox& Guia = Controle<QCheckBox>(QStringLiteral("ChGuiaForcada"));
+    ASSERT_TRUE(Guia.isEnabled());
+    Guia.click();
+    EXPECT_EQ(Esquerda.text(), QStringLiteral("0,7"));
+    EXPECT_EQ(Topo.text(), QStringLiteral("-2")); // a damaged value is ignored
+
+    // Saving writes into the guide section and keeps the rest of the file as written.
+    Digita(QStringLiteral("EditTopo"), QStringLiteral("3"));
+    ImprimeNaTela();
+    const std::optional<TArquivoIni> Arquivo = TArquivoIni::Le(CaminhoIni());
+    ASSERT_TRUE(Arquivo);
+    EXPECT_TRUE(
+        Arquivo->Conteudo().startsWith("; ajustes\n[Mega-Sena_Modelo-0_A4-Nao_Guia-Nao]\nEsquerda=1,5\n"));
+    EXPECT_EQ(ValorIni(QStringLiteral("Mega-Sena_Modelo-0_A4-Nao_Guia-Sim"), QStringLiteral("Topo")),
+              QStringLiteral("3"));
+}
+
+TEST_F(FormCartelimTest, WithoutTheFileOrTheSectionTheEditsKeepTheirValues) {
+    Escolhas.VolanteOriginal = true;
+    Abre(JogosDeMega(3));
+    Digita(QStringLiteral("EditEsquerda"), QStringLiteral("4"));
+    Controle<QCheckBox>(QStringLiteral("ChGuiaForcada")).click();
+    EXPECT_EQ(Controle<QLineEdit>(QStringLiteral("EditEsquerda")).text(), QStringLiteral("4"));
+    EscreveIni("[Quina_Modelo-0_A4-Nao_Guia-Nao]\nEsquerda=9\n");
+    Controle<QCheckBox>(QStringLiteral("ChGuiaForcada")).click();
+    EXPECT_EQ(Controle<QLineEdit>(QStringLiteral("EditEsquerda")).text(), QStringLiteral("4"));
+}
+
+TEST_F(FormCartelimTest, ButtonsOpenTheVideoAndThePortalAndClose) {
+    Abre(JogosDeMega(3));
+    Clica(QStringLiteral("BtnVideo"));
+    EXPECT_EQ(Dialogos.EnderecosAbertos().size(), 1);
+    Clica(QStringLiteral("BtnSair"));
+    EXPECT_FALSE(Form->isVisible());
+}
+
+} // namespace
