@@ -44,7 +44,8 @@ TFormPrincipal::TFormPrincipal(TDM& DM, TDialogos& Dialogos, QWidget* Parent)
     , FTabAutenticacao(new TPaginaAutenticacao(FPageControl1))
     , FTabSheet4(new TPaginaImportacao(DM, Dialogos, FPageControl1))
     , FTabJogo(new TPaginaJogos(DM, Dialogos, FPageControl1))
-    , FTabImpressao(new TPaginaImpressao(FPageControl1))
+    , FTabImpressao(new TPaginaImpressao(
+          DM, Dialogos, [this] { return FTabAutenticacao->Email(); }, FPageControl1))
     , FAction1(new QAction(this)) {
     setObjectName(QStringLiteral("FormPrincipal"));
     setWindowIcon(IconeDoPrograma());
@@ -139,8 +140,13 @@ void TFormPrincipal::FormShow() {
 
 void TFormPrincipal::PageControl1Change() {
     FDM.EsvaziaFilaImpressao();
-    FTabJogo->OfereceMascara(FTabAutenticacao->Email().compare(ContaOperadorDeBolao(), Qt::CaseInsensitive) ==
-                             0);
+    FTabImpressao->DesmarcaTrevos();
+    const bool OperadorDeBolao =
+        FTabAutenticacao->Email().compare(ContaOperadorDeBolao(), Qt::CaseInsensitive) == 0;
+    // The mask box lives on the games page, so it is seen only while that page is active.
+    FTabJogo->OfereceMascara(OperadorDeBolao);
+    if (OperadorDeBolao && FPageControl1->currentWidget() == FTabImpressao)
+        FTabImpressao->MarcaTrevosDoTexto(TrevosFromTXTOrlandim());
 }
 
 void TFormPrincipal::Action1Execute() {

@@ -1,18 +1,146 @@
 #pragma once
 
+#include "catalogue/Mensagem.h"
+#include "catalogue/TipoModalidade.h"
+#include "ui/EscolhasImpressao.h"
+
+#include <QColor>
+#include <QList>
 #include <QWidget>
 
-class TImagemClicavel;
+#include <array>
+#include <functional>
+#include <memory>
 
-// The print setup page. For now it shows where the print setup will be and its help picture.
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class TDM;
+class TDialogos;
+class TImagemClicavel;
+class TModalidade;
+class TPainelArrastavel;
+class TRadioGroup;
+
+// The print setup page: shows the current closing's title, game and numbers per game, offers the
+// slip models of the game and the options the chosen model allows, the game's extras (Dia de Sorte
+// month, Lotomania mirror bet, Timemania club, +Milionária clovers), and a button that checks the
+// request, builds the print sheet queue and opens the print manager on it.
+//
+// The choices are rebuilt only when the closing's game or numbers per game changed since they were
+// last built (Dupla Sena and Lotofácil every time), so the user's choices survive switching pages.
 class TPaginaImpressao : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TPaginaImpressao(QWidget* Parent = nullptr);
+    // The e-mail typed in the login field.
+    using TEmailDoLogin = std::function<QString()>;
+    // Opens the print manager on the queue just built; by default modally. Tests replace it.
+    using TAbreGerenciador = std::function<void(const TEscolhasImpressao& Escolhas)>;
+
+    TPaginaImpressao(TDM& DM, TDialogos& Dialogos, TEmailDoLogin EmailDoLogin, QWidget* Parent = nullptr);
+
+    void SetAbreGerenciador(TAbreGerenciador AbreGerenciador);
+
+    // Loads the current closing and rebuilds the choices when they were built for another game or
+    // numbers per game. Runs whenever the page is shown.
+    void CarregaFechamento();
+
+    // The print check: a rules object for the game shown, set to the chosen model, after
+    // ValidaImpressao ran on the chosen options with every refusal shown in order. Printing is
+    // allowed when its LiberadoImprimir is true; null only for a game no rules object exists for.
+    std::unique_ptr<TModalidade> SetModalidade();
+
+    // Unticks the six clover boxes (every change of the window's page).
+    void DesmarcaTrevos();
+    // For a +Milionária closing: ticks the box of every clover read from the imported text (numbers
+    // without a box are skipped), telling first when more than one was read.
+    void MarcaTrevosDoTexto(const QList<int>& Trevos);
 
     TImagemClicavel* Ajuda() const { return FAjuda; }
 
+protected:
+    void showEvent(QShowEvent* Evento) override;
+
 private:
+    QWidget* CriaCabecalho();
+    QWidget* CriaEscolhas();
+    QWidget* CriaOpcoes();
+    QWidget* CriaConfiguracoesExtra();
+    QWidget* CriaAreaDaMiniatura();
+    void CriaMiniaturas();
+    void Conecta();
+
+    void MostraSemFechamento();
+    void Reconstroi(const QString& Modalidade, int QdeNumPorVolante);
+    void RadioModeloImpressaoClick();
+    void MostraPainelDaModalidade(TTipoModalidade Tipo, int Modelo);
+    void EscondeMiniaturas();
+    QLabel* Miniatura(const QString& Nome) const;
+    void ChTrevo1Click();
+    void ChAutoIdentificarClick();
+    void BtnImprimirJogosAgoraClick();
+    bool JogosSaoDoFechamentoAtual();
+    void Avisa(TTipoMensagem Tipo, const QString& Texto);
+
+    int QdeNumPorVolante() const;
+    // Position of the selected club counted from 0; -1 when none is selected.
+    int IndiceDoTime() const;
+    QList<int> TrevosMarcados() const;
+    TEscolhasImpressao Escolhas(const TModalidade& Modalidade) const;
+
+    TDM& FDM;
+    TDialogos& FDialogos;
+    TEmailDoLogin FEmailDoLogin;
+    TAbreGerenciador FAbreGerenciador;
+    QColor FColorShape = Qt::black;
+
+    // The game and numbers per game the choices were last built for.
+    QString FOldModalidade = QStringLiteral("*");
+    int FOldQdeNumPorVolante = -1;
+
+    QLineEdit* FEditTituloFechamento;
+    QLineEdit* FEditModalidade;
+    QLineEdit* FEditQdeNumPorVolante;
+    QLineEdit* FDBEdit3;
+    QLabel* FImagemOkMaster;
+    QLabel* FImagemError;
     TImagemClicavel* FAjuda;
+
+    TRadioGroup* FRadioModeloImpressao;
+    TRadioGroup* FRadioQdeJogosPorVolante;
+    TRadioGroup* FRadioSurpresinha;
+    TRadioGroup* FRadioTeimosinha;
+
+    QComboBox* FComboBolao;
+    QCheckBox* FChVolanteOriginal;
+    QCheckBox* FChDivisao10;
+    QComboBox* FComboDivisor;
+    QLineEdit* FEditIdentificacao;
+    QCheckBox* FChAutoIdentificar;
+
+    QGroupBox* FPainelConfiguracoesExtra;
+    QGroupBox* FPainelDiaDeSorte;
+    TRadioGroup* FRadioDiaDeSorteMes;
+    QCheckBox* FChAvancaMes;
+    QGroupBox* FPainelLotomania;
+    QCheckBox* FChApostaEspelho;
+    QGroupBox* FPainelTimemania;
+    QListWidget* FListBox_TimeCoracao;
+    QCheckBox* FChAvancaTime;
+    QGroupBox* FPainelMaisMilionaria;
+    std::array<QCheckBox*, 6> FChTrevo;
+    QLabel* FLabelQdeTrevos;
+    QCheckBox* FchMarcarTrevoMao;
+
+    QLabel* FImagemFlutuante;
+    TPainelArrastavel* FPainelQDeJogos;
+    TPainelArrastavel* FPainelQdeNumVolante;
+    QWidget* FMiniaturas;
+    QLabel* FLabelSemFechamento;
+    QPushButton* FBtnImprimirJogosAgora;
 };
