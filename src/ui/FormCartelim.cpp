@@ -221,6 +221,8 @@ void TFormCartelim::CriaControles() {
 
     C.EditEsquerda = Nomeado(new QLineEdit(QStringLiteral("0")), QStringLiteral("EditEsquerda"));
     C.EditTopo = Nomeado(new QLineEdit(QStringLiteral("0")), QStringLiteral("EditTopo"));
+    for (QLineEdit* Edit : {C.EditEsquerda, C.EditTopo})
+        Edit->setMaximumWidth(90);
     C.LabelMensagem =
         Nomeado(new QLabel(QStringLiteral("A4. Ideal Esquerda/Topo = 0")), QStringLiteral("LabelMensagem"));
     C.LabelMensagem->setStyleSheet(QStringLiteral("color: red; font-weight: bold;"));
@@ -377,8 +379,9 @@ void TFormCartelim::FormCreate() {
         if (C.ColorListBox1->item(Linha)->data(Qt::UserRole).value<QColor>() == FEscolhas.ColorShape)
             C.ColorListBox1->setCurrentRow(Linha);
 
-    C.IMGFLUT->setPixmap(FEscolhas.ImagemFlutuante.scaled(C.IMGFLUT->size() - QSize(4, 4),
-                                                          Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    if (!FEscolhas.ImagemFlutuante.isNull())
+        C.IMGFLUT->setPixmap(FEscolhas.ImagemFlutuante.scaled(C.IMGFLUT->size() - QSize(4, 4),
+                                                              Qt::KeepAspectRatio, Qt::SmoothTransformation));
     C.PainelQDeJogos->setText(Brasil.toString(FEscolhas.QdeJogos) + QStringLiteral(" JG"));
     C.PainelQdeNumVolante->setText(QString::number(FEscolhas.QdeNumPorVolante) + QStringLiteral(" VL"));
 }

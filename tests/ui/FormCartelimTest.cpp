@@ -8,7 +8,9 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QDeadlineTimer>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -438,6 +440,35 @@ TEST_F(FormCartelimTest, ButtonsOpenTheVideoAndThePortalAndClose) {
     EXPECT_EQ(Dialogos.EnderecosAbertos().size(), 1);
     Clica(QStringLiteral("BtnSair"));
     EXPECT_FALSE(Form->isVisible());
+}
+
+// A real print queue by name: run through tests/ui/fila-cups-privada.sh, which starts a private CUPS
+// scheduler with a cups-pdf queue and names it here; skipped elsewhere.
+TEST_F(FormCartelimTest, PrintsOnAPrintQueueByName) {
+    const QString Fila = qEnvironmentVariable("CARTELIM_FILA_CUPS");
+    const QString Saida = qEnvironmentVariable("CARTELIM_SAIDA_CUPS");
+    if (Fila.isEmpty() || Saida.isEmpty())
+        GTEST_SKIP() << "no print queue: run through tests/ui/fila-cups-privada.sh";
+    Abre(JogosDeMega(10)); // four slips: two pages
+    Controle<TRadioGroup>(QStringLiteral("RDOpcaoImpressaoTelaImpressora")).SetItemIndex(1);
+    QListWidget& Impressoras = Controle<QListWidget>(QStringLiteral("ListBoxLocal"));
+    const QList<QListWidgetItem*> Encontradas = Impressoras.findItems(Fila, Qt::MatchExactly);
+    ASSERT_EQ(Encontradas.size(), 1) << "the queue is not offered";
+    Impressoras.setCurrentItem(Encontradas.at(0));
+    Clica(QStringLiteral("BtnImprimir"));
+    EXPECT_EQ(Mostradas(), QString());
+    EXPECT_EQ(DM.CDSImpressao().QdeRegistros(), 0);
+
+    // cups-pdf names its file as it likes and Ghostscript writes it in steps: wait for a whole PDF.
+    int Paginas = -1;
+    const QDeadlineTimer Prazo(90'000);
+    while (Paginas != 2 && !Prazo.hasExpired()) {
+        QTest::qWait(500);
+        QDirIterator Arquivos(Saida, {QStringLiteral("*.pdf")}, QDir::Files, QDirIterator::Subdirectories);
+        if (Arquivos.hasNext())
+            Paginas = PaginasDoPdf(Arquivos.next());
+    }
+    EXPECT_EQ(Paginas, 2);
 }
 
 } // namespace
