@@ -159,6 +159,7 @@ TFormCartelim::TFormCartelim(TDM& DM, TDialogos& Dialogos, const TLocalImpressao
     , FDialogos(Dialogos)
     , FLocalIni(LocalIni)
     , FEscolhas(Escolhas)
+    , FColorShape(Escolhas.ColorShape)
     , FC(std::make_unique<TControles>()) {
     CriaControles();
     FormCreate();

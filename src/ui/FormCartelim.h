@@ -32,7 +32,8 @@ public:
     // holding two backslashes in a row) are left out.
     static QStringList ImpressorasOferecidas(const QStringList& Instaladas);
 
-    // The mark colour of the last run (black while the colour list is hidden).
+    // The mark colour of the last run (black while the colour list is hidden); the colour it was
+    // opened with when nothing was printed.
     QColor ColorShape() const;
 
     // How the preview window is shown; by default modally (exec). Tests open it without waiting.
@@ -72,6 +73,6 @@ private:
     TLocalImpressaoIni FLocalIni;
     TEscolhasImpressao FEscolhas;
     TAbrePrevia FAbrePrevia;
-    QColor FColorShape = Qt::black;
+    QColor FColorShape;
     std::unique_ptr<TControles> FC;
 };

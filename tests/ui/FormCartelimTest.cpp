@@ -263,7 +263,7 @@ TEST_F(FormCartelimTest, CalibrationFieldsAreCleanedWhenLeft) {
                                                  {u"2,50 mm"_s, u"2,5"_s},
                                                  {u""_s, u"0"_s}};
     for (const auto& [Digitado, Limpo] : Casos)
-        for (const QString Edit : {QStringLiteral("EditEsquerda"), QStringLiteral("EditTopo")}) {
+        for (const QString& Edit : {QStringLiteral("EditEsquerda"), QStringLiteral("EditTopo")}) {
             Digita(Edit, Digitado);
             EXPECT_EQ(Controle<QLineEdit>(Edit).text(), Limpo) << Digitado.toStdString();
         }
@@ -332,7 +332,7 @@ TEST_F(FormCartelimTest, TwoRunsInARowPrintTheSameSheets) {
     Controle<QLineEdit>(QStringLiteral("Edit_ate")).setText(QStringLiteral("8"));
     Clica(QStringLiteral("BtnSelecionarDeAte"));
     QStringList Textos;
-    for (const QString Nome : {QStringLiteral("a.pdf"), QStringLiteral("b.pdf")}) {
+    for (const QString& Nome : {QStringLiteral("a.pdf"), QStringLiteral("b.pdf")}) {
         EXPECT_EQ(ImprimeNaTela(Pasta.filePath(Nome)), 1);
         EXPECT_EQ(FolhasImpressas, 2);
         EXPECT_EQ(DM.CDSImpressao().QdeRegistros(), 0);
