@@ -442,13 +442,13 @@ TEST_F(FormCartelimTest, ButtonsOpenTheVideoAndThePortalAndClose) {
     EXPECT_FALSE(Form->isVisible());
 }
 
-// A real print queue by name: run through tests/ui/fila-cups-privada.sh, which starts a private CUPS
+// A real print queue by name: run through tests/apoio/fila-cups-privada.sh, which starts a private CUPS
 // scheduler with a cups-pdf queue and names it here; skipped elsewhere.
 TEST_F(FormCartelimTest, PrintsOnAPrintQueueByName) {
     const QString Fila = qEnvironmentVariable("CARTELIM_FILA_CUPS");
     const QString Saida = qEnvironmentVariable("CARTELIM_SAIDA_CUPS");
     if (Fila.isEmpty() || Saida.isEmpty())
-        GTEST_SKIP() << "no print queue: run through tests/ui/fila-cups-privada.sh";
+        GTEST_SKIP() << "no print queue: run through tests/apoio/fila-cups-privada.sh";
     Abre(JogosDeMega(10)); // four slips: two pages
     Controle<TRadioGroup>(QStringLiteral("RDOpcaoImpressaoTelaImpressora")).SetItemIndex(1);
     QListWidget& Impressoras = Controle<QListWidget>(QStringLiteral("ListBoxLocal"));

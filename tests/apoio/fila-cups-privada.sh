@@ -24,7 +24,7 @@ command -v lpadmin >/dev/null || pula "lpadmin is not installed"
 command -v lpstat >/dev/null || pula "lpstat is not installed"
 
 pasta=$(mktemp -d /tmp/cartelim-cups.XXXXXX)
-fila=CartelimJanela$$
+fila=CartelimTeste$$
 # cups-pdf reads cups-pdf-<name>.conf for a queue whose device is cups-pdf:/<name>.
 conf_cups_pdf=/etc/cups/cups-pdf-$fila.conf
 pid_cupsd=
