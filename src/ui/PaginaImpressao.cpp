@@ -35,7 +35,7 @@ namespace {
 
 constexpr int TamanhoMaximoIdentificacao = 30;
 constexpr int QdeTrevos = 6;
-const QSize TamanhoDaAreaDaMiniatura(250, 300);
+const QSize TamanhoDaAreaDaMiniatura(260, 300);
 
 QLineEdit* CampoSomenteLeitura(const QString& Nome, QWidget* Pai) {
     auto* Campo = new QLineEdit(Pai);
@@ -171,6 +171,8 @@ TPaginaImpressao::TPaginaImpressao(TDM& DM, TDialogos& Dialogos, TEmailDoLogin E
     , FPainelQDeJogos(new TPainelArrastavel(QStringLiteral("PainelQDeJogos"), this))
     , FPainelQdeNumVolante(new TPainelArrastavel(QStringLiteral("PainelQdeNumVolante"), this))
     , FMiniaturas(new QWidget(this))
+    , FLabelSemExtras(new QLabel(QStringLiteral("Nenhuma opção extra para esta modalidade."), this))
+    , FCorpo(new QWidget(this))
     , FLabelSemFechamento(new QLabel(this))
     , FBtnImprimirJogosAgora(new QPushButton(QStringLiteral("Cartelim - Preparar para Imprimir"), this)) {
     setObjectName(QStringLiteral("TabImpressao"));
@@ -184,7 +186,9 @@ TPaginaImpressao::TPaginaImpressao(TDM& DM, TDialogos& Dialogos, TEmailDoLogin E
         FColorShape = Gerenciador.ColorShape();
     };
 
-    auto* Corpo = new QHBoxLayout;
+    FCorpo->setObjectName(QStringLiteral("CorpoImpressao"));
+    auto* Corpo = new QHBoxLayout(FCorpo);
+    Corpo->setContentsMargins(0, 0, 0, 0);
     Corpo->setSpacing(12);
     Corpo->addWidget(CriaEscolhas(), 0);
     Corpo->addWidget(CriaOpcoes(), 0);
@@ -195,7 +199,7 @@ TPaginaImpressao::TPaginaImpressao(TDM& DM, TDialogos& Dialogos, TEmailDoLogin E
     Pagina->setContentsMargins(10, 10, 10, 10);
     Pagina->setSpacing(10);
     Pagina->addWidget(CriaCabecalho());
-    Pagina->addLayout(Corpo, 1);
+    Pagina->addWidget(FCorpo, 1);
 
     CriaMiniaturas();
     Conecta();
@@ -233,6 +237,8 @@ QWidget* TPaginaImpressao::CriaCabecalho() {
     Grade->addWidget(new QLabel(QStringLiteral("Números do Fechamento :"), Cabecalho), 1, 0);
     Grade->addWidget(FDBEdit3, 1, 1, 1, 6);
     Grade->setColumnStretch(1, 1);
+    // The place of the status pictures stays while neither is shown.
+    Grade->setColumnMinimumWidth(6, FImagemOkMaster->sizeHint().width());
     return Cabecalho;
 }
 
@@ -245,6 +251,7 @@ QWidget* TPaginaImpressao::CriaEscolhas() {
     for (TRadioGroup* Grupo :
          {FRadioModeloImpressao, FRadioQdeJogosPorVolante, FRadioSurpresinha, FRadioTeimosinha}) {
         Grupo->setParent(Coluna);
+        Grupo->setMinimumHeight(52);
         Layout->addWidget(Grupo);
     }
     Layout->addStretch();
@@ -350,8 +357,22 @@ QWidget* TPaginaImpressao::CriaConfiguracoesExtra() {
         Layout->addWidget(Painel);
     }
     Layout->addStretch();
-    FPainelConfiguracoesExtra->setMinimumWidth(240);
-    return FPainelConfiguracoesExtra;
+    FLabelSemExtras->setObjectName(QStringLiteral("LabelSemExtras"));
+    FLabelSemExtras->setParent(FPainelConfiguracoesExtra);
+    FLabelSemExtras->setStyleSheet(QStringLiteral("QLabel { color: #707070; }"));
+    Layout->insertWidget(0, FLabelSemExtras);
+
+    // The frame is as tall as the panel it shows.
+    auto* Coluna = new QWidget(this);
+    Coluna->setObjectName(QStringLiteral("ColunaExtras"));
+    Coluna->setMinimumWidth(250);
+    auto* LayoutColuna = new QVBoxLayout(Coluna);
+    LayoutColuna->setContentsMargins(0, 0, 0, 0);
+    FPainelConfiguracoesExtra->setParent(Coluna);
+    FPainelConfiguracoesExtra->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+    LayoutColuna->addWidget(FPainelConfiguracoesExtra);
+    LayoutColuna->addStretch();
+    return Coluna;
 }
 
 QWidget* TPaginaImpressao::CriaAreaDaMiniatura() {
@@ -390,7 +411,6 @@ QWidget* TPaginaImpressao::CriaAreaDaMiniatura() {
     FBtnImprimirJogosAgora->setMinimumHeight(54);
     QFont Fonte = FBtnImprimirJogosAgora->font();
     Fonte.setBold(true);
-    Fonte.setPointSizeF(Fonte.pointSizeF() * 1.15);
     FBtnImprimirJogosAgora->setFont(Fonte);
 
     auto* Layout = new QVBoxLayout(Coluna);
@@ -441,15 +461,15 @@ void TPaginaImpressao::showEvent(QShowEvent* Evento) {
 }
 
 void TPaginaImpressao::CarregaFechamento() {
-    const bool Acoplado = FDM.FiltroMasterAtivo();
-    FImagemOkMaster->setVisible(Acoplado);
-    FImagemError->setVisible(!Acoplado);
-
     const int Atual = FDM.IndiceFechamentoAtual();
     if (Atual < 0 || Atual >= FDM.QdeFechamentos()) {
         MostraSemFechamento();
         return;
     }
+    const bool Acoplado = FDM.FiltroMasterAtivo();
+    FImagemOkMaster->setVisible(Acoplado);
+    FImagemError->setVisible(!Acoplado);
+    FCorpo->setEnabled(true);
     const TRegistroMaster& Fechamento = FDM.Fechamento(Atual);
     FEditTituloFechamento->setText(Fechamento.Titulo);
     FEditModalidade->setText(Fechamento.Modalidade);
@@ -492,6 +512,10 @@ void TPaginaImpressao::MostraSemFechamento() {
     MostraPainelDaModalidade(TTipoModalidade::Indefinida, 0);
     EscondeMiniaturas();
     FImagemFlutuante->clear();
+    FImagemOkMaster->setVisible(false);
+    FImagemError->setVisible(false);
+    FLabelSemExtras->setVisible(false);
+    FCorpo->setEnabled(false);
     FLabelSemFechamento->setVisible(true);
     FBtnImprimirJogosAgora->setEnabled(false);
     FBtnImprimirJogosAgora->setToolTip(TextoSemFechamento());
@@ -547,8 +571,10 @@ void TPaginaImpressao::RadioModeloImpressaoClick() {
         Figura->setVisible(true);
         FImagemFlutuante->setPixmap(Figura->pixmap());
     }
-    if (Regras->TipoModalidade() == TTipoModalidade::DiaDeSorte)
+    if (Regras->TipoModalidade() == TTipoModalidade::DiaDeSorte) {
         FPainelDiaDeSorte->setVisible(Modelo == 0);
+        AtualizaAvisoSemExtras();
+    }
 }
 
 void TPaginaImpressao::MostraPainelDaModalidade(TTipoModalidade Tipo, int Modelo) {
@@ -556,6 +582,16 @@ void TPaginaImpressao::MostraPainelDaModalidade(TTipoModalidade Tipo, int Modelo
     FPainelLotomania->setVisible(Tipo == TTipoModalidade::Lotomania);
     FPainelTimemania->setVisible(Tipo == TTipoModalidade::Timemania);
     FPainelMaisMilionaria->setVisible(Tipo == TTipoModalidade::MaisMilionaria);
+    AtualizaAvisoSemExtras();
+}
+
+void TPaginaImpressao::AtualizaAvisoSemExtras() {
+    const bool Algum = std::any_of(FPainelConfiguracoesExtra->children().begin(),
+                                   FPainelConfiguracoesExtra->children().end(), [](const QObject* Filho) {
+                                       const auto* Painel = qobject_cast<const QGroupBox*>(Filho);
+                                       return Painel && !Painel->isHidden();
+                                   });
+    FLabelSemExtras->setVisible(!Algum);
 }
 
 void TPaginaImpressao::EscondeMiniaturas() {

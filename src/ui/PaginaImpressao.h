@@ -79,6 +79,7 @@ private:
     void Reconstroi(const QString& Modalidade, int QdeNumPorVolante);
     void RadioModeloImpressaoClick();
     void MostraPainelDaModalidade(TTipoModalidade Tipo, int Modelo);
+    void AtualizaAvisoSemExtras();
     void EscondeMiniaturas();
     QLabel* Miniatura(const QString& Nome) const;
     void ChTrevo1Click();
@@ -141,6 +142,8 @@ private:
     TPainelArrastavel* FPainelQDeJogos;
     TPainelArrastavel* FPainelQdeNumVolante;
     QWidget* FMiniaturas;
+    QLabel* FLabelSemExtras;
+    QWidget* FCorpo;
     QLabel* FLabelSemFechamento;
     QPushButton* FBtnImprimirJogosAgora;
 };

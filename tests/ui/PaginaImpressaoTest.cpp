@@ -218,6 +218,8 @@ TEST_F(PaginaImpressaoTest, BeforeAnyClosingThePrepareButtonIsOffAndSaysHowToGet
     EXPECT_TRUE(Itens(u"RadioModeloImpressao"_s).isEmpty());
     EXPECT_TRUE(Cotas().isEmpty());
     EXPECT_EQ(Controle<QLabel>(u"PainelQDeJogos"_s).text(), u"0 Jogos"_s);
+    EXPECT_TRUE(Controle<QLabel>(u"ImagemOkMaster"_s).isHidden());
+    EXPECT_TRUE(Controle<QLabel>(u"ImagemError"_s).isHidden());
 
     MostraFechamento(u"Quina"_s, 5, Jogos(2, 5));
     EXPECT_TRUE(Botao.isEnabled());
@@ -375,6 +377,7 @@ TEST_F(PaginaImpressaoTest, ExtrasPanelShowsOnlyThePanelOfTheClosingsGame) {
         for (const QString& Painel : Paineis)
             EXPECT_EQ(Controle<QGroupBox>(Painel).isVisible(), Painel == Caso.Painel) << Painel.toStdString();
         EXPECT_TRUE(Controle<QGroupBox>(u"PainelConfiguracoesExtra"_s).isVisible());
+        EXPECT_EQ(Controle<QLabel>(u"LabelSemExtras"_s).isVisible(), Caso.Painel.isEmpty());
     }
     // The month belongs to the first Dia de Sorte model only.
     MostraFechamento(u"Dia de Sorte"_s, 8, {Jogo(8)});
