@@ -17,6 +17,7 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 
 #include <functional>
 #include <optional>
@@ -654,4 +655,27 @@ TEST_F(PaginaImpressaoTest, SummaryPanelsFollowTheMouseInsideTheThumbnailArea) {
     QApplication::sendEvent(&Painel, &ParaFora);
     EXPECT_EQ(Painel.geometry().bottomRight(), QPoint(Area.width() - 1, Area.height() - 1));
     QTest::mouseRelease(&Painel, Qt::LeftButton);
+}
+
+// The prepare button as the program runs it: the print manager opens modally on the new queue.
+using PaginaImpressaoGerenciadorTest = TJanelaDeTeste;
+
+TEST_F(PaginaImpressaoGerenciadorTest, PrepareOpensThePrintManagerModallyOnTheQueue) {
+    ImportaFechamento(u"Quina"_s, 5, {Jogo(5), Jogo(5, 2)}, u"Quina da turma"_s);
+    Controle<QTabWidget>(u"PageControl1"_s).setCurrentWidget(&Controle<QWidget>(u"TabImpressao"_s));
+    QString Titulo;
+    QString TituloDoFechamento;
+    int FolhasNaFila = -1;
+    QTimer::singleShot(0, [&] {
+        QWidget* Modal = QApplication::activeModalWidget();
+        ASSERT_NE(Modal, nullptr);
+        Titulo = Modal->windowTitle();
+        TituloDoFechamento = Modal->findChild<QLineEdit*>(u"EditTituloFechamento"_s)->text();
+        FolhasNaFila = DM.CDSImpressao_Temp().QdeRegistros();
+        Modal->close();
+    });
+    Clica(u"BtnImprimirJogosAgora"_s);
+    EXPECT_EQ(Titulo, u"Impressão de Jogos"_s);
+    EXPECT_EQ(TituloDoFechamento, u"Quina da turma"_s);
+    EXPECT_EQ(FolhasNaFila, 1);
 }
