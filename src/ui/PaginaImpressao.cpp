@@ -429,8 +429,9 @@ void TPaginaImpressao::CriaMiniaturas() {
     // model's picture is copied from here into ImagemFlutuante.
     FMiniaturas->setObjectName(QStringLiteral("MiniaturasVolantes"));
     FMiniaturas->setVisible(false);
-    const QFileInfo Exemplo(CaminhoMiniaturaVolante(QStringLiteral("x")));
-    const QDir Pasta(Exemplo.path());
+    // The folder is the one every thumbnail path lies in; its files are listed, since resource
+    // names are case-sensitive and the models' thumbnail names are matched without regard to case.
+    const QDir Pasta(QFileInfo(CaminhoMiniaturaVolante(QStringLiteral("_"))).path());
     for (const QFileInfo& Arquivo : Pasta.entryInfoList(QDir::Files, QDir::Name)) {
         auto* Miniatura = new QLabel(FMiniaturas);
         Miniatura->setObjectName(Arquivo.completeBaseName());
