@@ -1,5 +1,7 @@
 #include "ui/DialogosReais.h"
 
+#include "ui/TextoDaCaixa.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
@@ -19,15 +21,6 @@ QMessageBox::Icon Icone(TTipoMensagem Tipo) {
     return QMessageBox::NoIcon;
 }
 
-// The program's texts break lines with CR, as the classic message boxes did; a Qt label breaks them
-// only at LF.
-QString QuebrasDeLinha(const QString& Texto) {
-    QString Convertido = Texto;
-    Convertido.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    Convertido.replace(u'\r', u'\n');
-    return Convertido;
-}
-
 QString ArquivoEscolhido(QFileDialog& Dialogo) {
     if (Dialogo.exec() != QDialog::Accepted || Dialogo.selectedFiles().isEmpty())
         return {};
@@ -38,12 +31,12 @@ QString ArquivoEscolhido(QFileDialog& Dialogo) {
 
 void TDialogosReais::Mostra(QWidget* Pai, const TMensagem& Mensagem) {
     QMessageBox Caixa(Icone(Mensagem.Tipo), QApplication::applicationDisplayName(),
-                      QuebrasDeLinha(Mensagem.Texto), QMessageBox::Ok, Pai);
+                      TextoDaCaixa(Mensagem.Texto), QMessageBox::Ok, Pai);
     Caixa.exec();
 }
 
 bool TDialogosReais::Pergunta(QWidget* Pai, const QString& Titulo, const QString& Texto, bool SimPorPadrao) {
-    QMessageBox Caixa(QMessageBox::NoIcon, Titulo, QuebrasDeLinha(Texto), QMessageBox::Yes | QMessageBox::No,
+    QMessageBox Caixa(QMessageBox::NoIcon, Titulo, TextoDaCaixa(Texto), QMessageBox::Yes | QMessageBox::No,
                       Pai);
     Caixa.setDefaultButton(SimPorPadrao ? QMessageBox::Yes : QMessageBox::No);
     return Caixa.exec() == QMessageBox::Yes;
