@@ -206,8 +206,9 @@ TEST(ImpressaoLotomania, UmaSoCaixaDeApostaEspelho) {
         Montagem.Impressao->SetDados(FolhaComEspelho(Caso.Jogos, Caso.Espelhos));
         const TShape* Marca = Montagem.Shape(Espelho);
         EXPECT_EQ(Marca->Visible(), Caso.Marcado);
-        if (Caso.Marcado)
+        if (Caso.Marcado) {
             EXPECT_EQ(Marca->Box(), QRect(CantoEspelho, QSize(13, 7)));
+        }
         EXPECT_TRUE(Montagem.Impressao->Mensagens().isEmpty());
     }
 }
