@@ -1,0 +1,319 @@
+#include "portal/RegistrosPortal.h"
+
+#include "portal/LeitorJson.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTimeZone>
+
+namespace {
+
+using TTipo = TLeitorJson::TTipo;
+
+// The longest piece of a bad value that a message quotes.
+constexpr qsizetype TrechoMaximo = 40;
+
+QString Membro(const char* Nome) {
+    return QStringLiteral("o membro \"%1\"").arg(QLatin1StringView(Nome));
+}
+
+bool TipoErrado(TLeitorJson& Leitor, const QString& Onde, const QString& Esperado) {
+    return Leitor.RecusaValor(QStringLiteral("%1 deveria ser %2, não %3")
+                                  .arg(Onde, Esperado, TLeitorJson::NomeDoTipo(Leitor.Proximo())));
+}
+
+bool LeTextoDoMembro(TLeitorJson& Leitor, const char* Nome, QString& Destino) {
+    switch (Leitor.Proximo()) {
+    case TTipo::Nulo:
+        Destino.clear();
+        return Leitor.LeNulo();
+    case TTipo::Texto:
+        return Leitor.LeTexto(Destino);
+    default:
+        return TipoErrado(Leitor, Membro(Nome), QStringLiteral("um texto"));
+    }
+}
+
+// A text, or a number or logical value taken as written.
+bool LeEscalarComoTexto(TLeitorJson& Leitor, const char* Nome, QString& Destino) {
+    switch (Leitor.Proximo()) {
+    case TTipo::Numero:
+    case TTipo::Booleano: {
+        QByteArrayView Bruto;
+        if (!Leitor.LeBruto(Bruto))
+            return false;
+        Destino = QString::fromLatin1(Bruto);
+        return true;
+    }
+    default:
+        return LeTextoDoMembro(Leitor, Nome, Destino);
+    }
+}
+
+bool LeData(TLeitorJson& Leitor, const char* Nome, QDateTime& Destino) {
+    QString Texto;
+    if (!LeTextoDoMembro(Leitor, Nome, Texto))
+        return false;
+    if (Texto.isEmpty()) {
+        Destino = QDateTime();
+        return true;
+    }
+    QDateTime Data = QDateTime::fromString(Texto, Qt::ISODateWithMs);
+    if (!Data.isValid())
+        return Leitor.Recusa(
+            QStringLiteral("%1 não é uma data ISO 8601: \"%2\"").arg(Membro(Nome), Texto.left(TrechoMaximo)));
+    if (Data.timeSpec() == Qt::LocalTime)
+        Data = QDateTime(Data.date(), Data.time(), QTimeZone::utc());
+    Destino = Data.toUTC();
+    return true;
+}
+
+// Reads the top-level object of a text, member by member, and checks that nothing follows it.
+template <typename F> bool LeTopo(TLeitorJson& Leitor, F&& PorMembro) {
+    switch (Leitor.Proximo()) {
+    case TTipo::Objeto:
+        break;
+    case TTipo::Fim:
+        return Leitor.Recusa(QStringLiteral("o texto está vazio, sem um objeto JSON"));
+    case TTipo::Invalido:
+        return Leitor.Falha(QStringLiteral("esperava um valor"));
+    default:
+        return TipoErrado(Leitor, QStringLiteral("o JSON"), QStringLiteral("um objeto"));
+    }
+    return Leitor.LeObjeto(PorMembro) && Leitor.Termina();
+}
+
+// FromJsonString of every record: a new record read from the text, or null with the message.
+template <typename T> std::unique_ptr<T> LeRegistro(QByteArrayView AJsonString, QString* Erro) {
+    TLeitorJson Leitor(AJsonString);
+    auto Registro = std::make_unique<T>();
+    if (LeTopo(Leitor, [&](const QString& Nome) { return Registro->LeMembro(Leitor, Nome); }))
+        return Registro;
+    if (Erro)
+        *Erro = Leitor.Erro();
+    return nullptr;
+}
+
+QString TextoJson(const QJsonObject& Objeto) {
+    return QString::fromUtf8(QJsonDocument(Objeto).toJson(QJsonDocument::Compact));
+}
+
+} // namespace
+
+// --- TGamesClass
+
+void TGamesClass::SetDatacriacao(const QDateTime& Datacriacao) {
+    FDatacriacao = Datacriacao.isValid() ? Datacriacao.toUTC() : QDateTime();
+}
+
+QList<TCombination> TGamesClass::Combinations() const {
+    QList<TCombination> Lista;
+    Lista.reserve(QdeCombinacoes());
+    for (qsizetype i = 0; i < QdeCombinacoes(); ++i) {
+        const std::span<const int> Numeros = Combinacao(i);
+        Lista.append(TCombination(Numeros.begin(), Numeros.end()));
+    }
+    return Lista;
+}
+
+void TGamesClass::SetCombinations(const QList<TCombination>& Combinations) {
+    FNumeros.clear();
+    FFimDaCombinacao.clear();
+    for (const TCombination& Numeros : Combinations)
+        AcrescentaCombinacao(Numeros);
+}
+
+std::span<const int> TGamesClass::Combinacao(qsizetype Indice) const {
+    const qsizetype Inicio = Indice == 0 ? 0 : FFimDaCombinacao[Indice - 1];
+    return std::span<const int>(FNumeros.constData() + Inicio,
+                                std::size_t(FFimDaCombinacao[Indice] - Inicio));
+}
+
+void TGamesClass::AcrescentaCombinacao(std::span<const int> Numeros) {
+    FNumeros.reserve(FNumeros.size() + qsizetype(Numeros.size()));
+    for (const int Numero : Numeros)
+        FNumeros.append(Numero);
+    FFimDaCombinacao.append(FNumeros.size());
+}
+
+TCombinationList TGamesClass::combinationsList() const {
+    TCombinationList Textos;
+    Textos.reserve(QdeCombinacoes());
+    for (qsizetype i = 0; i < QdeCombinacoes(); ++i) {
+        QString Texto;
+        for (const int Numero : Combinacao(i)) {
+            if (!Texto.isEmpty())
+                Texto += u", ";
+            Texto += QString::number(Numero);
+        }
+        Textos.append(Texto);
+    }
+    return Textos;
+}
+
+QJsonObject TGamesClass::ParaJson() const {
+    QJsonArray Combinacoes;
+    for (qsizetype i = 0; i < QdeCombinacoes(); ++i) {
+        QJsonArray Numeros;
+        for (const int Numero : Combinacao(i))
+            Numeros.append(Numero);
+        Combinacoes.append(Numeros);
+    }
+    return QJsonObject{
+        {QStringLiteral("title"), FTitle},
+        {QStringLiteral("game"), FGame},
+        {QStringLiteral("dozens"), FDozens},
+        {QStringLiteral("combinations"), Combinacoes},
+        {QStringLiteral("datacriacao"),
+         FDatacriacao.isValid() ? FDatacriacao.toString(Qt::ISODateWithMs) : QString()},
+    };
+}
+
+QString TGamesClass::ToJsonString() const {
+    return TextoJson(ParaJson());
+}
+
+bool TGamesClass::LeDe(TLeitorJson& Leitor) {
+    *this = TGamesClass();
+    return Leitor.LeObjeto([&](const QString& Nome) { return LeMembro(Leitor, Nome); });
+}
+
+bool TGamesClass::LeCombinacoes(TLeitorJson& Leitor) {
+    FNumeros.clear();
+    FFimDaCombinacao.clear();
+    if (Leitor.Proximo() == TTipo::Nulo)
+        return Leitor.LeNulo();
+    if (Leitor.Proximo() != TTipo::Lista)
+        return TipoErrado(Leitor, Membro("combinations"), QStringLiteral("uma lista de jogos"));
+    return Leitor.LeLista([&] {
+        if (Leitor.Proximo() != TTipo::Lista)
+            return TipoErrado(Leitor, QStringLiteral("cada jogo de \"combinations\""),
+                              QStringLiteral("uma lista de números"));
+        const bool Lido = Leitor.LeLista([&] {
+            if (Leitor.Proximo() != TTipo::Numero)
+                return TipoErrado(Leitor, QStringLiteral("cada número de \"combinations\""),
+                                  QStringLiteral("um número inteiro"));
+            int Numero = 0;
+            if (!Leitor.LeInteiro(Numero))
+                return false;
+            FNumeros.append(Numero);
+            return true;
+        });
+        FFimDaCombinacao.append(FNumeros.size());
+        return Lido;
+    });
+}
+
+bool TGamesClass::LeMembro(TLeitorJson& Leitor, const QString& Nome) {
+    if (Nome == u"title")
+        return LeTextoDoMembro(Leitor, "title", FTitle);
+    if (Nome == u"game")
+        return LeTextoDoMembro(Leitor, "game", FGame);
+    if (Nome == u"dozens")
+        return LeTextoDoMembro(Leitor, "dozens", FDozens);
+    if (Nome == u"combinations")
+        return LeCombinacoes(Leitor);
+    if (Nome == u"datacriacao")
+        return LeData(Leitor, "datacriacao", FDatacriacao);
+    return Leitor.Pula();
+}
+
+std::unique_ptr<TGamesClass> TGamesClass::FromJsonString(QByteArrayView AJsonString, QString* Erro) {
+    return LeRegistro<TGamesClass>(AJsonString, Erro);
+}
+
+// --- TLoteriaResult
+
+QString TLoteriaResult::ToJsonString() const {
+    QJsonArray Games;
+    for (const TGamesClass& Game : FGames)
+        Games.append(Game.ParaJson());
+    return TextoJson(QJsonObject{{QStringLiteral("games"), Games}, {QStringLiteral("mesage"), FMesage}});
+}
+
+bool TLoteriaResult::LeMembro(TLeitorJson& Leitor, const QString& Nome) {
+    if (Nome == u"mesage")
+        return LeTextoDoMembro(Leitor, "mesage", FMesage);
+    if (Nome != u"games")
+        return Leitor.Pula();
+    FGames.clear();
+    if (Leitor.Proximo() == TTipo::Nulo)
+        return Leitor.LeNulo();
+    if (Leitor.Proximo() != TTipo::Lista)
+        return TipoErrado(Leitor, Membro("games"), QStringLiteral("uma lista de objetos"));
+    return Leitor.LeLista([&] {
+        if (Leitor.Proximo() != TTipo::Objeto)
+            return TipoErrado(Leitor, QStringLiteral("cada item de \"games\""), QStringLiteral("um objeto"));
+        FGames.append(TGamesClass());
+        return FGames.last().LeDe(Leitor);
+    });
+}
+
+std::unique_ptr<TLoteriaResult> TLoteriaResult::FromJsonString(QByteArrayView AJsonString, QString* Erro) {
+    return LeRegistro<TLoteriaResult>(AJsonString, Erro);
+}
+
+// --- TErrorsClass
+
+QJsonObject TErrorsClass::ParaJson() const {
+    return QJsonObject{{QStringLiteral("code"), FCode},
+                       {QStringLiteral("error"), FError},
+                       {QStringLiteral("mesage"), FMesage}};
+}
+
+QString TErrorsClass::ToJsonString() const {
+    return TextoJson(ParaJson());
+}
+
+bool TErrorsClass::LeDe(TLeitorJson& Leitor) {
+    *this = TErrorsClass();
+    return Leitor.LeObjeto([&](const QString& Nome) { return LeMembro(Leitor, Nome); });
+}
+
+bool TErrorsClass::LeMembro(TLeitorJson& Leitor, const QString& Nome) {
+    if (Nome == u"code")
+        return LeEscalarComoTexto(Leitor, "code", FCode);
+    if (Nome == u"error")
+        return LeEscalarComoTexto(Leitor, "error", FError);
+    if (Nome == u"mesage")
+        return LeEscalarComoTexto(Leitor, "mesage", FMesage);
+    return Leitor.Pula();
+}
+
+std::unique_ptr<TErrorsClass> TErrorsClass::FromJsonString(QByteArrayView AJsonString, QString* Erro) {
+    return LeRegistro<TErrorsClass>(AJsonString, Erro);
+}
+
+// --- TLotError401Class
+
+QString TLotError401Class::ToJsonString() const {
+    return TextoJson(QJsonObject{{QStringLiteral("errors"), FErrors.ParaJson()}});
+}
+
+bool TLotError401Class::LeMembro(TLeitorJson& Leitor, const QString& Nome) {
+    if (Nome != u"errors")
+        return Leitor.Pula();
+    FErrors = TErrorsClass();
+    if (Leitor.Proximo() == TTipo::Nulo)
+        return Leitor.LeNulo();
+    if (Leitor.Proximo() != TTipo::Objeto)
+        return TipoErrado(Leitor, Membro("errors"), QStringLiteral("um objeto"));
+    return FErrors.LeDe(Leitor);
+}
+
+std::unique_ptr<TLotError401Class> TLotError401Class::FromJsonString(QByteArrayView AJsonString,
+                                                                     QString* Erro) {
+    return LeRegistro<TLotError401Class>(AJsonString, Erro);
+}
+
+bool TemMembroNoTopo(QByteArrayView AJsonString, QStringView Nome) {
+    TLeitorJson Leitor(AJsonString);
+    bool Achou = false;
+    const bool Lido = LeTopo(Leitor, [&](const QString& Membro) {
+        if (Membro == Nome && Leitor.Proximo() != TTipo::Nulo)
+            Achou = true;
+        return Leitor.Pula();
+    });
+    return Lido && Achou;
+}
