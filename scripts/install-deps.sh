@@ -10,6 +10,7 @@ packages=(
     fonts-dejavu-core ca-certificates
     fonts-liberation2 poppler-utils
     cups printer-driver-cups-pdf
+    openssl
 )
 
 missing=()

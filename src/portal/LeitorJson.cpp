@@ -61,9 +61,11 @@ bool TLeitorJson::Falha(const QString& Motivo) {
     return false;
 }
 
-bool TLeitorJson::Recusa(const QString& Motivo) {
+bool TLeitorJson::Recusa(const QString& Motivo, qsizetype Posicao) {
     if (FErro.isEmpty())
-        FErro = QStringLiteral("formato inesperado na posição %1: %2").arg(FPosicao + 1).arg(Motivo);
+        FErro = QStringLiteral("formato inesperado na posição %1: %2")
+                    .arg((Posicao < 0 ? FPosicao : Posicao) + 1)
+                    .arg(Motivo);
     return false;
 }
 

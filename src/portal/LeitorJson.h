@@ -39,8 +39,14 @@ public:
 
     // Records a failure of the text at the current position (the first one is kept); returns false.
     bool Falha(const QString& Motivo);
-    // Records that well-formed JSON is not of the shape the record expects; returns false.
-    bool Recusa(const QString& Motivo);
+    // Records that well-formed JSON is not of the shape the record expects, at the current position or
+    // at the one given; returns false.
+    bool Recusa(const QString& Motivo, qsizetype Posicao = -1);
+    // Where the next value starts, for Recusa.
+    qsizetype Posicao() {
+        PulaBrancos();
+        return FPosicao;
+    }
     // Refuses the next value, unless it is not even well-formed: then that is the failure.
     bool RecusaValor(const QString& Motivo);
     bool Falhou() const { return !FErro.isEmpty(); }

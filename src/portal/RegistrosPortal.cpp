@@ -7,6 +7,8 @@
 #include <QJsonObject>
 #include <QTimeZone>
 
+#include <algorithm>
+
 namespace {
 
 using TTipo = TLeitorJson::TTipo;
@@ -52,6 +54,7 @@ bool LeEscalarComoTexto(TLeitorJson& Leitor, const char* Nome, QString& Destino)
 }
 
 bool LeData(TLeitorJson& Leitor, const char* Nome, QDateTime& Destino) {
+    const qsizetype Inicio = Leitor.Posicao();
     QString Texto;
     if (!LeTextoDoMembro(Leitor, Nome, Texto))
         return false;
@@ -62,7 +65,8 @@ bool LeData(TLeitorJson& Leitor, const char* Nome, QDateTime& Destino) {
     QDateTime Data = QDateTime::fromString(Texto, Qt::ISODateWithMs);
     if (!Data.isValid())
         return Leitor.Recusa(
-            QStringLiteral("%1 não é uma data ISO 8601: \"%2\"").arg(Membro(Nome), Texto.left(TrechoMaximo)));
+            QStringLiteral("%1 não é uma data ISO 8601: \"%2\"").arg(Membro(Nome), Texto.left(TrechoMaximo)),
+            Inicio);
     if (Data.timeSpec() == Qt::LocalTime)
         Data = QDateTime(Data.date(), Data.time(), QTimeZone::utc());
     Destino = Data.toUTC();
@@ -135,6 +139,12 @@ void TGamesClass::AcrescentaCombinacao(std::span<const int> Numeros) {
     for (const int Numero : Numeros)
         FNumeros.append(Numero);
     FFimDaCombinacao.append(FNumeros.size());
+}
+
+bool operator==(const TGamesClass& A, const TGamesClass& B) {
+    return A.FTitle == B.FTitle && A.FGame == B.FGame && A.FDozens == B.FDozens &&
+           A.FDatacriacao == B.FDatacriacao && std::ranges::equal(A.FNumeros, B.FNumeros) &&
+           std::ranges::equal(A.FFimDaCombinacao, B.FFimDaCombinacao);
 }
 
 TCombinationList TGamesClass::combinationsList() const {

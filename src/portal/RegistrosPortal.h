@@ -12,6 +12,8 @@
 
 class QJsonObject;
 class TLeitorJson;
+struct TConfiguracaoPortal;
+struct TRespostaLogin;
 
 // The records of the portal's JSON answers. Each one writes itself with ToJsonString and is read back
 // by FromJsonString, which returns a new record, or null with the decoder's message in Erro: a text
@@ -60,7 +62,8 @@ public:
     bool LeMembro(TLeitorJson& Leitor, const QString& Nome);
     QJsonObject ParaJson() const;
 
-    friend bool operator==(const TGamesClass&, const TGamesClass&) = default;
+    // Qt 6.4 compares empty integer lists with memcmp on a null pointer; the games are compared here.
+    friend bool operator==(const TGamesClass& A, const TGamesClass& B);
 
 private:
     bool LeCombinacoes(TLeitorJson& Leitor);
@@ -86,6 +89,12 @@ public:
     QString ToJsonString() const;
     static std::unique_ptr<TLoteriaResult> FromJsonString(QByteArrayView AJsonString,
                                                           QString* Erro = nullptr);
+
+    // Logs in to the portal with e-mail and password and brings back the decoded answer, or the
+    // failure's message (TPedidoLogin, portal/PedidoLogin.h, tells which). Waits for it in a local
+    // event loop, so the windows keep painting meanwhile.
+    static TRespostaLogin GetGames(const QString& email, const QString& pass,
+                                   const TConfiguracaoPortal& Configuracao);
 
     bool LeMembro(TLeitorJson& Leitor, const QString& Nome);
 

@@ -1,4 +1,4 @@
-#include "portal/RegistrosPortal.h"
+#include "ApoioPortal.h"
 
 #include <gtest/gtest.h>
 
@@ -33,7 +33,10 @@ TEST(RegistrosPortalTest, CombinationsListJoinsTheNumbersOfEachGameInOrder) {
     EXPECT_EQ(Jogos.combinationsList(), (QStringList{QStringLiteral("1, 5, 12"), QStringLiteral("7, 1, 25"),
                                                      QString(), QStringLiteral("100, -3")}));
     EXPECT_EQ(Jogos.QdeCombinacoes(), 4);
-    EXPECT_EQ(Jogos.Combinations(), (QList<TCombination>{{1, 5, 12}, {7, 1, 25}, {}, {100, -3}}));
+    EXPECT_EQ(Numeros(Jogos), (std::vector<std::vector<int>>{{1, 5, 12}, {7, 1, 25}, {}, {100, -3}}));
+    TGamesClass Copia;
+    Copia.SetCombinations(Jogos.Combinations());
+    EXPECT_EQ(Copia, Jogos);
 }
 
 TEST(RegistrosPortalTest, EveryRecordReadsBackWhatItWrote) {
@@ -96,7 +99,7 @@ TEST(RegistrosPortalTest, ReadsAnAnswerAsThePortalWritesIt) {
     EXPECT_EQ(Primeiro.Title(), QStringLiteral("Bolão é \"nosso\"\n🍀"));
     EXPECT_EQ(Primeiro.Game(), QStringLiteral("Lotofacil"));
     EXPECT_EQ(Primeiro.Dozens(), QStringLiteral("01 02 03"));
-    EXPECT_EQ(Primeiro.Combinations(), (QList<TCombination>{{7, 1, 25}, {1, 100, 0}}));
+    EXPECT_EQ(Numeros(Primeiro), (std::vector<std::vector<int>>{{7, 1, 25}, {1, 100, 0}}));
     EXPECT_EQ(Primeiro.Datacriacao(), QDateTime(QDate(2024, 3, 5), QTime(17, 30), QTimeZone::utc()));
     const TGamesClass& Segundo = Resultado->Games()[1];
     EXPECT_TRUE(Segundo.Title().isEmpty());
@@ -118,7 +121,7 @@ TEST(RegistrosPortalTest, MissingAndNullMembersKeepEmptyValuesAndTheLastOfTwinMe
         " \"mesage\": \"b\"}");
     ASSERT_TRUE(Duplicado);
     EXPECT_EQ(Duplicado->Mesage(), QStringLiteral("b"));
-    EXPECT_EQ(Duplicado->Games()[0].Combinations(), (QList<TCombination>{{3, 4}}));
+    EXPECT_EQ(Numeros(Duplicado->Games()[0]), (std::vector<std::vector<int>>{{3, 4}}));
 }
 
 TEST(RegistrosPortalTest, TextsThatAreNotAnAnswerFailWithTheReason) {
