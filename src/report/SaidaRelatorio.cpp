@@ -2,6 +2,8 @@
 
 #include "report/Relatorio.h"
 
+#include "catalogue/GravacaoSegura.h"
+
 #include <QDir>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -68,8 +70,8 @@ TResultadoSaida ExportaPdf(TRelatorio& Relatorio, const QString& Caminho, const 
         DesenhaTodasPaginas(Relatorio, Pintor, Escritor);
         Pintor.end();
     }
-    if (!Arquivo.commit())
-        return TResultadoSaida::Falha(MensagemPdf(Caminho, Arquivo.errorString()));
+    if (QString Motivo; !ConfirmaGravacao(Arquivo, Motivo))
+        return TResultadoSaida::Falha(MensagemPdf(Caminho, Motivo));
     return TResultadoSaida::Ok();
 }
 

@@ -1,5 +1,7 @@
 #include "ui/ArquivoIni.h"
 
+#include "catalogue/GravacaoSegura.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -143,10 +145,12 @@ bool TArquivoIni::Grava(const QString& Caminho, QString& Erro) const {
         return false;
     }
     QSaveFile Arquivo(Caminho);
-    if (!Arquivo.open(QIODevice::WriteOnly) || Arquivo.write(Conteudo()) < 0 || !Arquivo.commit()) {
-        Erro = QStringLiteral("Não foi possível gravar \"%1\": %2")
-                   .arg(QDir::toNativeSeparators(Caminho), Arquivo.errorString());
-        return false;
-    }
-    return true;
+    QString Motivo;
+    const QByteArray Bytes = Conteudo();
+    if (Arquivo.open(QIODevice::WriteOnly) && Arquivo.write(Bytes) == Bytes.size() &&
+        ConfirmaGravacao(Arquivo, Motivo))
+        return true;
+    Erro = QStringLiteral("Não foi possível gravar \"%1\": %2")
+               .arg(QDir::toNativeSeparators(Caminho), Motivo.isEmpty() ? Arquivo.errorString() : Motivo);
+    return false;
 }

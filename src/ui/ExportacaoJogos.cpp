@@ -1,5 +1,6 @@
 #include "ui/ExportacaoJogos.h"
 
+#include "catalogue/GravacaoSegura.h"
 #include "store/DataModulo.h"
 
 #include <QByteArray>
@@ -59,7 +60,9 @@ QString TextoDosJogosComTitulo(const TDM& DM) {
 std::optional<QString> GravaArquivoTexto(const QString& Caminho, QStringView Texto) {
     QSaveFile Arquivo(Caminho);
     const QByteArray Bytes = CodificaWindows1252(Texto);
-    if (Arquivo.open(QIODevice::WriteOnly) && Arquivo.write(Bytes) == Bytes.size() && Arquivo.commit())
+    QString Motivo;
+    if (Arquivo.open(QIODevice::WriteOnly) && Arquivo.write(Bytes) == Bytes.size() &&
+        ConfirmaGravacao(Arquivo, Motivo))
         return std::nullopt;
     return QStringLiteral(
                "Não foi possível gravar o arquivo \"%1\".\rVerifique se a pasta existe, se permite "

@@ -1,4 +1,5 @@
 #include "ApoioRelatorio.h"
+#include "apoio/DiscoPequeno.h"
 
 #include "report/Relatorio.h"
 #include "report/SaidaRelatorio.h"
@@ -75,6 +76,35 @@ TEST_F(SaidaPdfTest, PastaSemEscritaFalhaComMensagemESemArquivo) {
         << Resultado.Mensagem.toStdString();
     EXPECT_FALSE(QFileInfo::exists(Arquivo));
     EXPECT_EQ(QDir(Pasta.path()).entryList(QDir::Files), QStringList{QStringLiteral("arquivo.txt")});
+}
+
+// On a disk with room for part of the file only, the last bytes fail when the file is closed: the
+// export says so and the earlier file stays as it was, with nothing else left beside it.
+TEST_F(SaidaPdfTest, DiscoCheioGuardaOPdfAnterior) {
+    TDiscoPequeno Disco;
+    if (!Disco.Montado())
+        GTEST_SKIP() << Disco.Motivo().toStdString();
+    TRelatorio Relatorio;
+    PreparaFolhaTresVolantes(Relatorio, MargensFolha);
+    CriaMarcas(Relatorio);
+    TFonteTeste Fonte(3);
+    Relatorio.SetFonteDados(&Fonte);
+    // A one-page PDF is smaller than Qt's write buffer (16 KB): with room for half of it, nothing
+    // fails before the file is closed.
+    ASSERT_TRUE(ExportaPdf(Relatorio, Caminho(QStringLiteral("medida.pdf"))).Sucesso);
+    const qint64 Tamanho = QFileInfo(Caminho(QStringLiteral("medida.pdf"))).size();
+    const QString Arquivo = Disco.Caminho(QStringLiteral("volantes.pdf"));
+    ASSERT_TRUE(Disco.Grava(QStringLiteral("volantes.pdf"), "PDF anterior"));
+    ASSERT_TRUE(Disco.Enche(Tamanho / 2 / 4096 * 4096));
+
+    const TResultadoSaida Resultado = ExportaPdf(Relatorio, Arquivo);
+    EXPECT_FALSE(Resultado.Sucesso);
+    EXPECT_TRUE(
+        Resultado.Mensagem.startsWith(QStringLiteral("Não foi possível gravar o arquivo PDF \"") + Arquivo))
+        << Resultado.Mensagem.toStdString();
+    EXPECT_EQ(ConteudoDe(Arquivo), QByteArray("PDF anterior"));
+    EXPECT_EQ(QDir(Disco.Caminho({})).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList({QStringLiteral(".enchimento"), QStringLiteral("volantes.pdf")}));
 }
 
 TEST_F(SaidaPdfTest, RelatorioSemPaginasNaoGravaPdf) {

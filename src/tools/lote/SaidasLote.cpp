@@ -1,5 +1,6 @@
 #include "tools/lote/SaidasLote.h"
 
+#include "catalogue/GravacaoSegura.h"
 #include "printing/ExecucaoImpressao.h"
 #include "report/printer/ImpressoraRelatorio.h"
 #include "tools/lote/OpcoesLote.h"
@@ -8,8 +9,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QImageWriter>
 #include <QLocale>
 #include <QRegularExpression>
+#include <QSaveFile>
 
 #include <cerrno>
 #include <cstdio>
@@ -48,6 +51,27 @@ bool Move(const QString& De, const QString& Para, QString& Motivo) {
         return true;
     Motivo = QString::fromLocal8Bit(std::strerror(errno));
     return false;
+}
+
+// A page image, written whole or not at all.
+bool GravaPng(const QImage& Imagem, const QString& Caminho, QString& Motivo) {
+    QSaveFile Arquivo(Caminho);
+    if (!Arquivo.open(QIODevice::WriteOnly)) {
+        Motivo = Arquivo.errorString();
+        return false;
+    }
+    QImageWriter Escritor(&Arquivo, "png");
+    if (!Escritor.write(Imagem)) {
+        Motivo = u"A imagem não pôde ser escrita (%1)."_s.arg(Escritor.errorString());
+        Arquivo.cancelWriting();
+        return false;
+    }
+    return ConfirmaGravacao(Arquivo, Motivo);
+}
+
+// A file or a link that a new page may replace; anything else at that name (a folder) is the user's.
+bool PodeSerSubstituido(const QFileInfo& Alvo) {
+    return Alvo.isSymLink() || !Alvo.exists() || Alvo.isFile();
 }
 
 } // namespace
@@ -122,9 +146,12 @@ TResultadoSaida TSaidasLote::GravaPng(TRelatorio& Relatorio) {
         return TResultadoSaida::Falha(FalhaPng(Pasta.filePath(NomeDaPagina(0)), u"Não há páginas."_s));
     for (int Indice = 0; Indice < Quantidade; ++Indice) {
         const QString Nome = NomeDaPagina(Indice);
-        if (!ImagemPagina(Relatorio, Indice, FDpi).save(FTemporarioPng->filePath(Nome), "PNG"))
-            return TResultadoSaida::Falha(FalhaPng(
-                Pasta.filePath(Nome), u"O arquivo não pôde ser escrito (disco cheio ou sem permissão?)."_s));
+        if (!PodeSerSubstituido(QFileInfo(Pasta.filePath(Nome))))
+            return TResultadoSaida::Falha(
+                FalhaPng(Pasta.filePath(Nome), u"Já existe uma pasta com esse nome."_s));
+        if (QString Motivo;
+            !::GravaPng(ImagemPagina(Relatorio, Indice, FDpi), FTemporarioPng->filePath(Nome), Motivo))
+            return TResultadoSaida::Falha(FalhaPng(Pasta.filePath(Nome), Motivo));
         FPaginasPng.append(Nome);
     }
     return TResultadoSaida::Ok();
@@ -142,12 +169,26 @@ TResultadoSaida TSaidasLote::Confirma() {
     QString Motivo;
     if (FTemporarioPng) {
         const QDir Pasta(FPastaPng);
+        // The earlier pages are put aside in the temporary folder, not overwritten, so that a failed
+        // move can bring every one of them back.
+        const QDir Anteriores(FTemporarioPng->filePath(u"anteriores"_s));
+        if (!Anteriores.exists() && !QDir().mkpath(Anteriores.path()))
+            return TResultadoSaida::Falha(
+                FalhaPng(Pasta.filePath(FPaginasPng.value(0)), u"A pasta temporária não pôde ser usada."_s));
         for (const QString& Nome : FPaginasPng) {
-            if (!Move(FTemporarioPng->filePath(Nome), Pasta.filePath(Nome), Motivo)) {
+            const QString Alvo = Pasta.filePath(Nome);
+            const bool Existe = QFileInfo(Alvo).isSymLink() || QFileInfo::exists(Alvo);
+            if (Existe && !Move(Alvo, Anteriores.filePath(Nome), Motivo)) {
                 DesfazConfirmados();
-                return TResultadoSaida::Falha(FalhaPng(Pasta.filePath(Nome), Motivo));
+                return TResultadoSaida::Falha(FalhaPng(Alvo, Motivo));
             }
-            FConfirmados.append(Pasta.filePath(Nome));
+            if (Existe)
+                FGuardados.append({Anteriores.filePath(Nome), Alvo});
+            if (!Move(FTemporarioPng->filePath(Nome), Alvo, Motivo)) {
+                DesfazConfirmados();
+                return TResultadoSaida::Falha(FalhaPng(Alvo, Motivo));
+            }
+            FConfirmados.append(Alvo);
         }
         AvisaPaginasAntigas();
         FResumo.prepend(u"Imagens PNG (%1 dpi): %2 em \"%3\"."_s.arg(
@@ -186,4 +227,8 @@ void TSaidasLote::DesfazConfirmados() {
     for (const QString& Caminho : std::as_const(FConfirmados))
         QFile::remove(Caminho);
     FConfirmados.clear();
+    QString Motivo;
+    for (const auto& [Guardado, Alvo] : std::as_const(FGuardados))
+        Move(Guardado, Alvo, Motivo);
+    FGuardados.clear();
 }

@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 
 #include <memory>
+#include <utility>
 
 class TExecucaoImpressao;
 struct TOpcoesLote;
@@ -41,7 +42,7 @@ private:
     TResultadoSaida Imprime(TRelatorio& Relatorio, const QString& NomeDocumento);
     // Moves the drawn files to their targets.
     TResultadoSaida Confirma();
-    // Removes what Confirma already moved when a later move fails.
+    // Removes what Confirma already moved when a later move fails, and puts the earlier files back.
     void DesfazConfirmados();
     // Warns of page images beyond this print's last page, which a longer earlier print left.
     void AvisaPaginasAntigas();
@@ -56,6 +57,7 @@ private:
     bool FPastaPngCriada = false;
     QStringList FPaginasPng; // file names inside the PNG folder
     QStringList FConfirmados;
+    QList<std::pair<QString, QString>> FGuardados; // an earlier page put aside, and its place
     QStringList FResumo;
     TMensagens FAvisos;
 };
