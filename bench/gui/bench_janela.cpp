@@ -1,5 +1,6 @@
 // The main window with large closings: importing pasted text through the import page until the games
 // grid shows the games, and scrolling a grid over a million games.
+#include "catalogue/InicioPrograma.h"
 #include "store/DataModulo.h"
 #include "ui/DialogosProgramados.h"
 #include "ui/FormPrincipal.h"
@@ -11,7 +12,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QElapsedTimer>
-#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -114,8 +114,8 @@ BENCHMARK(BM_Gui_Grade_1M_Rola)->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
     QApplication Aplicacao(argc, argv);
+    const TInicioPrograma Inicio(Aplicacao, QStringLiteral("cartelim"));
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

@@ -1,5 +1,6 @@
 #include "ui/FormPrincipal.h"
 
+#include "catalogue/InicioPrograma.h"
 #include "catalogue/ULib.h"
 #include "store/DataModulo.h"
 #include "ui/Dialogos.h"
@@ -87,9 +88,9 @@ QString TFormPrincipal::TituloDaJanela(const QDateTime& DataDoArquivo, qint64 Ta
     // The zero date of the classic date type.
     const QDateTime Data =
         DataDoArquivo.isValid() ? DataDoArquivo : QDateTime(QDate(1899, 12, 30), QTime(0, 0));
-    return QStringLiteral("Portal BILHERON - Impressão de Jogos 8.15  ::  ") + u' ' +
-           Data.toString(QStringLiteral("dd/MM hh:mm:ss")) + QStringLiteral(" : ") +
-           QLocale().toString(TamanhoEmBytes / 1024);
+    return QStringLiteral("Portal BILHERON - Impressão de Jogos ") + VersaoDoPrograma() +
+           QStringLiteral("  ::  ") + u' ' + Data.toString(QStringLiteral("dd/MM hh:mm:ss")) +
+           QStringLiteral(" : ") + QLocale().toString(TamanhoEmBytes / 1024);
 }
 
 const QList<int>& TFormPrincipal::TrevosFromTXTOrlandim() const {

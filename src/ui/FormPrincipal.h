@@ -23,8 +23,8 @@ class TFormPrincipal : public QMainWindow {
 public:
     TFormPrincipal(TDM& DM, TDialogos& Dialogos, QWidget* Parent = nullptr);
 
-    // "Portal BILHERON - Impressão de Jogos 8.15  ::  " with the program file's date and size in
-    // kilobytes; an invalid date reads as the zero date, '30/12 00:00:00'.
+    // "Portal BILHERON - Impressão de Jogos " + the version + "  ::  " with the program file's date and size
+    // in kilobytes; an invalid date reads as the zero date, '30/12 00:00:00'.
     static QString TituloDaJanela(const QDateTime& DataDoArquivo, qint64 TamanhoEmBytes);
 
     // The clovers read from the text of the last import, for the print setup.

@@ -1,3 +1,4 @@
+#include "catalogue/InicioPrograma.h"
 #include "store/DataModulo.h"
 #include "ui/DialogosReais.h"
 #include "ui/FormPrincipal.h"
@@ -6,7 +7,7 @@
 
 int main(int argc, char** argv) {
     QApplication Aplicacao(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Cartelim"));
+    const TInicioPrograma Inicio(Aplicacao, QStringLiteral("Cartelim"));
     TDialogosReais Dialogos;
     // The data module must exist before the window that shows its stores; both live for the run.
     TDM DM;

@@ -5,6 +5,7 @@
 #include "MapaVolante.h"
 #include "ModelosVolante.h"
 #include "assets/volantes/ImagensVolantes.h"
+#include "catalogue/InicioPrograma.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -29,6 +30,7 @@ int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication Aplicacao(argc, argv);
+    const TInicioPrograma Inicio(Aplicacao, QStringLiteral("cartelim-desenha-volantes"));
     const QStringList Argumentos = Aplicacao.arguments();
     const QDir Pasta(Argumentos.size() > 1 ? Argumentos[1] : QStringLiteral(CARTELIM_PASTA_VOLANTES));
     QTextStream Saida(stdout);

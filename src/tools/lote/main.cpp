@@ -1,9 +1,9 @@
 // cartelim-lote: prints a file of games on the slips of its game, without a window.
+#include "catalogue/InicioPrograma.h"
 #include "tools/lote/Lote.h"
 #include "tools/lote/OpcoesLote.h"
 
 #include <QGuiApplication>
-#include <QLocale>
 
 #include <cstdio>
 #include <exception>
@@ -50,7 +50,7 @@ int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication Aplicacao(argc, argv);
-    QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
+    const TInicioPrograma Inicio(Aplicacao, QStringLiteral("cartelim-lote"));
 
     QStringList Argumentos = Aplicacao.arguments();
     Argumentos.removeFirst();

@@ -2,6 +2,7 @@
 
 #include <QDirIterator>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -17,10 +18,14 @@ QString Texto(const QByteArray& Bytes) {
 
 } // namespace
 
-TResultadoProcesso ExecutaLote(const QStringList& Argumentos, const QString& Pasta,
-                               const QByteArray& Entrada) {
+TResultadoProcesso ExecutaLote(const QStringList& Argumentos, const QString& Pasta, const QByteArray& Entrada,
+                               const QStringList& Ambiente) {
     QProcess Processo;
     Processo.setWorkingDirectory(Pasta);
+    QProcessEnvironment Variaveis = QProcessEnvironment::systemEnvironment();
+    for (const QString& Variavel : Ambiente)
+        Variaveis.insert(Variavel.section(u'=', 0, 0), Variavel.section(u'=', 1));
+    Processo.setProcessEnvironment(Variaveis);
     Processo.start(QStringLiteral(CARTELIM_LOTE), Argumentos);
     if (!Processo.waitForStarted(EsperaMs))
         return {};

@@ -17,9 +17,10 @@ struct TResultadoProcesso {
     QString Erros;
 };
 
-// Runs the built cartelim-lote in Pasta with the arguments, feeding Entrada to its standard input.
+// Runs the built cartelim-lote in Pasta with the arguments, feeding Entrada to its standard input;
+// Ambiente holds NAME=value settings added to the test's environment.
 TResultadoProcesso ExecutaLote(const QStringList& Argumentos, const QString& Pasta,
-                               const QByteArray& Entrada = {});
+                               const QByteArray& Entrada = {}, const QStringList& Ambiente = {});
 // Runs a helper program (pdfinfo, pdftoppm, pdftotext); its standard output.
 QString ExecutaFerramenta(const QString& Programa, const QStringList& Argumentos);
 

@@ -213,6 +213,24 @@ TEST_F(LoteTest, AjudaEmPortugues) {
         EXPECT_TRUE(Resultado.Saida.contains(QString::fromUtf8(Esperado))) << Esperado;
 }
 
+// The counts read the Brazilian way even on a machine set to American English.
+TEST_F(LoteTest, NumerosNoFormatoBrasileiroEmQualquerMaquina) {
+    QByteArray Jogos;
+    int Qde = 0;
+    for (int Quinto = 5; Quinto <= 59 && Qde < 1002; ++Quinto)
+        for (int Sexto = Quinto + 1; Sexto <= 60 && Qde < 1002; ++Sexto, ++Qde)
+            Jogos += QStringLiteral("01 02 03 04 %1 %2\n").arg(Quinto).arg(Sexto).toLatin1();
+    Grava(QStringLiteral("jogos.txt"), Jogos);
+    const TResultadoProcesso Resultado = ExecutaLote(
+        {QStringLiteral("--modalidade"), QStringLiteral("Mega-sena"), QStringLiteral("--pdf"),
+         QStringLiteral("volantes.pdf"), QStringLiteral("jogos.txt")},
+        Pasta.path(), {}, {QStringLiteral("LC_ALL=en_US.UTF-8"), QStringLiteral("LANG=en_US.UTF-8")});
+
+    ASSERT_EQ(Resultado.Situacao, 0) << Resultado.Erros.toStdString();
+    EXPECT_TRUE(Resultado.Saida.contains(QStringLiteral("1.002 jogos em 334 volantes, 112 páginas")))
+        << Resultado.Saida.toStdString();
+}
+
 // A failure leaves the earlier file of the same name as it was.
 TEST_F(LoteTest, FalhaGuardaOArquivoAnterior) {
     Grava(QStringLiteral("jogos.txt"), DezJogosMega);
