@@ -169,14 +169,18 @@ QDateTime DataDoPrograma() {
     return Info.exists() ? Info.lastModified() : QDateTime();
 }
 
-QStringView Apara(QStringView Texto) {
+QStringView AparaOnde(QStringView Texto, bool (*Sai)(QChar)) {
     qsizetype Inicio = 0;
     qsizetype Fim = Texto.size();
-    while (Inicio < Fim && EhBranco(Texto.at(Inicio)))
+    while (Inicio < Fim && Sai(Texto.at(Inicio)))
         ++Inicio;
-    while (Fim > Inicio && EhBranco(Texto.at(Fim - 1)))
+    while (Fim > Inicio && Sai(Texto.at(Fim - 1)))
         --Fim;
     return Texto.sliced(Inicio, Fim - Inicio);
+}
+
+QStringView Apara(QStringView Texto) {
+    return AparaOnde(Texto, EhBranco);
 }
 
 QString AparaTexto(QStringView Texto) {

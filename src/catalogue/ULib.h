@@ -34,6 +34,8 @@ QDateTime DataDoPrograma();
 
 // Removes every character up to and including the space from both ends.
 QStringView Apara(QStringView Texto);
+// Removes from both ends every character for which Sai is true.
+QStringView AparaOnde(QStringView Texto, bool (*Sai)(QChar));
 QString AparaTexto(QStringView Texto);
 
 // Number of non-empty pieces of the text split at spaces: '01  02 03' gives 3.

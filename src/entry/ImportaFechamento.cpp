@@ -18,11 +18,6 @@ constexpr qsizetype PassosDeProgresso = 200;
 constexpr qsizetype CaracteresMinimosPorJogo = 8;
 constexpr qsizetype MaximoReservado = qsizetype(1) << 21;
 
-bool EhLinhaSemJogo(QStringView Linha) {
-    const QStringView Aparada = Apara(Linha);
-    return Aparada.isEmpty() || Aparada.startsWith(u"//");
-}
-
 // The game as it is stored and compared: the normalised numbers, then " :" and the bonus if any.
 QString LinhaDoJogo(const TValidaJogo& Validador) {
     if (Validador.NumeroBonus() == -1)

@@ -19,13 +19,14 @@ constexpr int MaiorNumeroPossivel = 99;
 // Pieces longer than this may not fit an int: they are read by QStringView::toInt, which knows.
 constexpr qsizetype MaxDigitosLidosDireto = 9;
 
-// Character classes of the line reader in the ASCII range; any other character belongs to a piece.
+// Character classes of the line reader in the ASCII range; any other character, NUL among them,
+// belongs to a piece.
 enum : std::uint8_t { Separador = 1, BrancoAntesDoPedaco = 2, Digito = 4 };
 
 constexpr std::array<std::uint8_t, 128> ClassesAscii = [] {
     std::array<std::uint8_t, 128> Classes{};
     // Blanks are trimmed off a piece; the separators, blanks among them, end it.
-    for (char16_t c = 0; c <= u' '; ++c)
+    for (char16_t c = 1; c <= u' '; ++c)
         Classes[c] = BrancoAntesDoPedaco;
     for (char16_t c : {u' ', u',', u'/', u'-', u'\t', u'\r'})
         Classes[c] = Separador | BrancoAntesDoPedaco;
@@ -36,6 +37,17 @@ constexpr std::array<std::uint8_t, 128> ClassesAscii = [] {
 
 std::uint8_t Classe(QChar c) {
     return c.unicode() < ClassesAscii.size() ? ClassesAscii[c.unicode()] : 0;
+}
+
+// The characters that trimming removes: every one up to the space, NUL excepted.
+bool EhBrancoDaLinha(QChar c) {
+    return c.unicode() != 0 && c.unicode() <= u' ';
+}
+
+// A piece filled to two characters with "0" on the left, as messages and PadronizaJogo write it.
+QString DuasCasas(QStringView Pedaco) {
+    const QStringView Aparado = AparaLinhaDeJogo(Pedaco);
+    return Aparado.size() >= 2 ? Aparado.toString() : QString(2 - Aparado.size(), u'0') + Aparado;
 }
 
 // A whole number as QString::toInt reads it, or Padrao when the text is not one. toInt stops at a NUL
@@ -142,7 +154,7 @@ void TValidaJogo::AvaliaJogo(QStringView Jogo, int QdeNumPorVolante, int NumInic
         QStringView Pedaco(Inicio, Cursor);
         int Numero = int(Digitos);
         if (!SoDigitos || Pedaco.size() > MaxDigitosLidosDireto) {
-            while (Pedaco.back().unicode() <= u' ')
+            while (EhBrancoDaLinha(Pedaco.back()))
                 Pedaco.chop(1);
             if (Pedaco.front() == u':' && Pedaco.size() > 1) {
                 // The first bonus piece ends the game; a bonus out of its range is simply dropped. A
@@ -178,9 +190,9 @@ QStringView TValidaJogo::ExtraiTrevos(QStringView Jogo) {
     if (Barra < 0)
         return Jogo;
 
-    QString TextoDosTrevos = Apara(Jogo.sliced(Barra + 1)).toString();
+    QString TextoDosTrevos = AparaLinhaDeJogo(Jogo.sliced(Barra + 1)).toString();
     TextoDosTrevos.remove(u"Trevos :"_s);
-    const QStringView Trevos = Apara(TextoDosTrevos);
+    const QStringView Trevos = AparaLinhaDeJogo(TextoDosTrevos);
     // Split at single blanks: two blanks in a row give an empty piece, read as clover 0, as does any
     // piece that is not a number.
     FTrevosFromTXT.clear();
@@ -189,15 +201,15 @@ QStringView TValidaJogo::ExtraiTrevos(QStringView Jogo) {
             FTrevosFromTXT.append(LeInteiroOu(Pedaco, 0));
         }
     }
-    return Apara(Jogo.first(Barra));
+    return AparaLinhaDeJogo(Jogo.first(Barra));
 }
 
 QString TValidaJogo::TrocaSeparadores(QStringView Jogo) const {
-    QString Texto = Apara(Jogo).toString();
+    QString Texto = AparaLinhaDeJogo(Jogo).toString();
     for (QChar Trocado : {u',', u'/', u'-', u'\t', u'\r'})
         Texto.replace(Trocado, u' ');
     // Only separators turned blank can stand at the ends now; copy again only when there are some.
-    const QStringView Aparado = Apara(Texto);
+    const QStringView Aparado = AparaLinhaDeJogo(Texto);
     return Aparado.size() == Texto.size() ? Texto : Aparado.toString();
 }
 
@@ -205,11 +217,11 @@ QString TValidaJogo::PadronizaJogo(QStringView Jogo) const {
     const QString SoBrancos = TrocaSeparadores(Jogo);
     QString Padronizado;
     for (QStringView Pedaco : QStringView(SoBrancos).tokenize(u' ', Qt::SkipEmptyParts)) {
-        if (Apara(Pedaco).isEmpty())
+        if (AparaLinhaDeJogo(Pedaco).isEmpty())
             continue;
         if (!Padronizado.isEmpty())
             Padronizado += u' ';
-        Padronizado += PreencheTexto(Pedaco, 2, u"0", true);
+        Padronizado += DuasCasas(Pedaco);
     }
     return Padronizado;
 }
@@ -221,15 +233,24 @@ QString TValidaJogo::NumerosEmOrdem(QStringView Jogo) const {
 // Messages quote the line as PadronizaJogo writes it and the piece filled to two digits.
 void TValidaJogo::RejeitaForaDaFaixa(QStringView ParteDoJogo, QStringView Pedaco) {
     FTextoJogoInvalido = u"Jogo : "_s + PadronizaJogo(ParteDoJogo) + u"\r Número/Texto "_s +
-                         PreencheTexto(Pedaco, 2, u"0", true) + u" Fora da Faixa de Números da Modalidade"_s;
+                         DuasCasas(Pedaco) + u" Fora da Faixa de Números da Modalidade"_s;
 }
 
 void TValidaJogo::RejeitaRepetido(QStringView ParteDoJogo, QStringView Pedaco) {
-    FTextoJogoInvalido = u"Jogo : "_s + PadronizaJogo(ParteDoJogo) + u"\rO Número "_s +
-                         PreencheTexto(Pedaco, 2, u"0", true) + u" Está Repetido no Jogo"_s;
+    FTextoJogoInvalido = u"Jogo : "_s + PadronizaJogo(ParteDoJogo) + u"\rO Número "_s + DuasCasas(Pedaco) +
+                         u" Está Repetido no Jogo"_s;
 }
 
 void TValidaJogo::RejeitaQuantidade(QStringView ParteDoJogo, int QdeNumPorVolante) {
     FTextoJogoInvalido = u"Jogo : "_s + PadronizaJogo(ParteDoJogo) + u"\rJogo Não Possui "_s +
                          QString::number(QdeNumPorVolante) + u" Números por Volante"_s;
+}
+
+QStringView AparaLinhaDeJogo(QStringView Texto) {
+    return AparaOnde(Texto, EhBrancoDaLinha);
+}
+
+bool EhLinhaSemJogo(QStringView Linha) {
+    const QStringView Aparada = AparaLinhaDeJogo(Linha);
+    return Aparada.isEmpty() || Aparada.startsWith(u"//");
 }

@@ -47,3 +47,11 @@ private:
     int FNumeroBonus = 0;
     QList<int> FTrevosFromTXT;
 };
+
+// Trims a game line or a piece of one as the line check does: every character up to and including the
+// space goes, except NUL. A NUL is never typed; it comes from a damaged or binary file, so it stays in
+// its piece and makes that piece no number wherever it stands ('03<NUL>', '<NUL>03' and '0<NUL>3' alike).
+QStringView AparaLinhaDeJogo(QStringView Texto);
+
+// A line that the import skips: blank (by AparaLinhaDeJogo), or a comment beginning with "//".
+bool EhLinhaSemJogo(QStringView Linha);

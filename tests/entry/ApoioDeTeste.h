@@ -1,6 +1,6 @@
 #pragma once
 
-#include "entry/ReferenciaValidaJogo.h"
+#include "referencia/ReferenciaValidaJogo.h"
 
 #include <QList>
 #include <QString>

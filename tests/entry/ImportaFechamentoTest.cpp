@@ -143,6 +143,19 @@ TEST_F(ImportaFechamento, LinhaRecusadaDepoisDeDezBoasNaoGravaNada) {
     EXPECT_TRUE(FDM.FiltroMasterAtivo());
 }
 
+TEST_F(ImportaFechamento, LinhaComNulNaoEhLinhaEmBranco) {
+    // Lines of a damaged file: a NUL is no blank, so the line is checked and refused, not skipped.
+    const QString Nul(QChar(0));
+    const TResultadoImportacao Resultado =
+        Importa({u"1 2 3 4 5 6"_s, Nul, u"1 2 3 4 5 7"_s}, u"Mega-sena"_s, 6);
+    EXPECT_FALSE(Resultado.FechamentoGravado);
+    EXPECT_EQ(Resultado.Mensagens,
+              TMensagens({{TTipoMensagem::Informacao, u"Jogo : 0"_s + Nul + u"\r Número/Texto 0"_s + Nul +
+                                                          u" Fora da Faixa de Números da Modalidade"_s},
+                          {TTipoMensagem::Aviso, NenhumJogo}}));
+    EXPECT_EQ(FDM.QdeFechamentos(), 0);
+}
+
 TEST_F(ImportaFechamento, MesesDoDiaDeSorteFazemJogosDiferentes) {
     const TResultadoImportacao Resultado =
         Importa({u"01 02 03 04 05 06 07 :3"_s, u"7 6 5 4 3 2 1 :4"_s, u"01 02 03 04 05 06 07 :03"_s,

@@ -1,6 +1,6 @@
 #include "entry/ValidaJogo.h"
 #include "entry/ApoioDeTeste.h"
-#include "entry/ReferenciaValidaJogo.h"
+#include "referencia/ReferenciaValidaJogo.h"
 
 #include "catalogue/ULib.h"
 
@@ -19,16 +19,6 @@ TLimitesDoJogo LimitesDe(QStringView Nome, int QdeNumPorVolante) {
     const auto Modalidade = CriaModalidade(Nome);
     return {QdeNumPorVolante, Modalidade->NumInicial(), Modalidade->NumFinal(), Modalidade->NumBonusInicial(),
             Modalidade->NumBonusFinal()};
-}
-
-void Avalia(TValidaJogo& Validador, const QString& Linha, const TLimitesDoJogo& Limites) {
-    Validador.AvaliaJogo(Linha, Limites.QdeNumPorVolante, Limites.NumInicial, Limites.NumFinal,
-                         Limites.NumBonusInicial, Limites.NumBonusFinal);
-}
-
-TVeredito VereditoDe(const TValidaJogo& Validador) {
-    return {Validador.JogoValidado(), Validador.NumerosDoJogoValidado(), Validador.TextoJogoInvalido(),
-            Validador.NumeroBonus(), ComoVetor(Validador.TrevosFromTXT())};
 }
 
 const TLimitesDoJogo Mega6 = LimitesDe(u"Mega-sena", 6);
@@ -171,7 +161,8 @@ INSTANTIATE_TEST_SUITE_P(
                     Mega6,
                     u"01 02 03 04 05 07"_s,
                     {}},
-        CasoDeLinha{"NulNasPontas", u"\0 01 02 03 04 05 06\0"_s, Mega6, u"01 02 03 04 05 06"_s, {}},
+        // A NUL comes from a damaged or binary file, never from typing: the piece that holds it is no
+        // number wherever it stands, and no number is taken from it.
         CasoDeLinha{"NulNoMeio",
                     u"01\0"
                     u"02 03 04 05 06"_s,
@@ -181,6 +172,54 @@ INSTANTIATE_TEST_SUITE_P(
                                 u"02 03 04 05 06"_s,
                                 u"01\0"
                                 u"02"_s)},
+        CasoDeLinha{"NulDepoisDoNumero",
+                    u"01 02 03\0 04 05 06"_s,
+                    Mega6,
+                    {},
+                    ForaDaFaixa(u"01 02 03\0 04 05 06"_s, u"03\0"_s)},
+        CasoDeLinha{"NulAntesDoNumero",
+                    u"01 02 \0"
+                    u"03 04 05 06"_s,
+                    Mega6,
+                    {},
+                    ForaDaFaixa(u"01 02 \0"
+                                u"03 04 05 06"_s,
+                                u"\0"
+                                u"03"_s)},
+        CasoDeLinha{"NulNoFimDaLinha",
+                    u"01 02 03 04 05 06\0"_s,
+                    Mega6,
+                    {},
+                    ForaDaFaixa(u"01 02 03 04 05 06\0"_s, u"06\0"_s)},
+        CasoDeLinha{"NulNoInicioDaLinha",
+                    u"\0"
+                    u"1 2 3 4 5 6"_s,
+                    Mega6,
+                    {},
+                    ForaDaFaixa(u"\0"
+                                u"1 02 03 04 05 06"_s,
+                                u"\0"
+                                u"1"_s)},
+        CasoDeLinha{"NulSozinho",
+                    u"01 02 03 \0 04 05 06"_s,
+                    Mega6,
+                    {},
+                    ForaDaFaixa(u"01 02 03 0\0 04 05 06"_s, u"0\0"_s)},
+        CasoDeLinha{"NulAntesDaParteDeTrevos",
+                    u"01 02 03 04 05 06\0| 1 2"_s,
+                    MaisMilionaria6,
+                    {},
+                    ForaDaFaixa(u"01 02 03 04 05 06\0"_s, u"06\0"_s)},
+        CasoDeLinha{"NulNoBonusDerrubaSoOBonus",
+                    u"01 02 03 04 05 06 07 :3\0"_s,
+                    DiaDeSorte7,
+                    u"01 02 03 04 05 06 07"_s,
+                    {}},
+        CasoDeLinha{"OutrosControlesSaoBrancos",
+                    u"\v01 02\f 03\x01 04 05 06\x1f"_s,
+                    Mega6,
+                    u"01 02 03 04 05 06"_s,
+                    {}},
         CasoDeLinha{"AlgarismoArabeNaoEhNumero",
                     u"\u0663 1 2 3 4 5"_s,
                     Mega6,
@@ -223,6 +262,9 @@ TEST(ValidaJogo, TrevosDaUltimaLinhaQueTeveParteDeTrevos) {
         {u"01 02 03 04 05 06|Trevos :3 x 4"_s, {3, 0, 4}},
         {u"01 02 03 04 05 06 | 5 | 6"_s, {5, 0, 6}},
         {u"01 02 03 04 05 06 | Trevos :"_s, {}},
+        {u"01 02 03 04 05 06 | 1\0 \0"
+         u"2 3"_s,
+         {0, 0, 3}},
         {u"| TrTrevos :evos : 9"_s, {0, 0, 9}},
     };
     TValidaJogo Validador;
@@ -242,6 +284,7 @@ TEST(ValidaJogo, PadronizaJogoPreencheSemOrdenarNemTestar) {
         {u"7,  8 -9"_s, u"07 08 09"_s},          {u":"_s, u"0:"_s},
         {u"60 5 abc 005"_s, u"60 05 abc 005"_s}, {u" \t\r "_s, {}},
         {u"1\u00012"_s, u"1\u00012"_s},          {{}, {}},
+        {u"\0 5\0 \v7\v"_s, u"0\0 5\0 07"_s},
     };
     const TValidaJogo Validador;
     for (const auto& [Entrada, Esperado] : Casos)

@@ -12,11 +12,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-bool EhLinhaDeJogo(QStringView Linha) {
-    const QStringView Aparada = Apara(Linha);
-    return !Aparada.isEmpty() && !Aparada.startsWith(u"//");
-}
-
 // The pool quota counts of the setup's list: 0 (no pool), then 2 up to the game's ceiling.
 QList<int> CotasPermitidas(const TModalidade& Modalidade) {
     QList<int> Cotas{0};
@@ -48,7 +43,7 @@ std::optional<int> QdeNumerosDaPrimeiraLinha(QStringView Texto) {
     TLinhasDoTexto Linhas(Texto);
     QStringView Linha;
     while (Linhas.Proxima(Linha)) {
-        if (!EhLinhaDeJogo(Linha))
+        if (EhLinhaSemJogo(Linha))
             continue;
         const qsizetype Barra = Linha.indexOf(u'|');
         const QStringView ParteDoJogo = Barra < 0 ? Linha : Linha.first(Barra);

@@ -1,4 +1,4 @@
-#include "entry/ReferenciaValidaJogo.h"
+#include "referencia/ReferenciaValidaJogo.h"
 
 #include "catalogue/ULib.h"
 #include "entry/ValidaJogo.h"
@@ -11,6 +11,11 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// Trim as game lines are trimmed: every character up to the space goes, but NUL stays in its piece.
+QString AparaJogo(const QString& Texto) {
+    return AparaOnde(Texto, [](QChar c) { return c.unicode() != 0 && c.unicode() <= u' '; }).toString();
+}
+
 // QString::toInt, except that a NUL character (where toInt stops reading) makes the text no number.
 int LeInteiroOu(const QString& Texto, int Padrao) {
     if (Texto.contains(QChar(0)))
@@ -21,19 +26,35 @@ int LeInteiroOu(const QString& Texto, int Padrao) {
 }
 
 QString DuasCasas(const QString& Texto) {
-    return PreencheTexto(Texto, 2, u"0", true);
+    QString Preenchido = AparaJogo(Texto);
+    while (Preenchido.size() < 2)
+        Preenchido.prepend(u'0');
+    return Preenchido;
 }
 
 } // namespace
+
+QString TReferenciaValidaJogo::PadronizaJogo(const QString& Jogo) {
+    QString Texto = AparaJogo(Jogo);
+    for (QChar Separador : {u',', u'/', u'-', u'\t', u'\r'})
+        Texto.replace(Separador, u' ');
+    Texto = AparaJogo(Texto);
+    QString Padronizado;
+    for (const QString& Pedaco : DivideTexto(Texto, u" ")) {
+        if (!AparaJogo(Pedaco).isEmpty())
+            Padronizado += u' ' + DuasCasas(Pedaco);
+    }
+    return AparaJogo(Padronizado);
+}
 
 void TReferenciaValidaJogo::ExtraiTrevos(QString& Linha) {
     const qsizetype Barra = Linha.indexOf(u'|');
     if (Barra < 0)
         return;
-    QString Trevos = AparaTexto(Linha.mid(Barra + 1));
-    Linha = AparaTexto(Linha.left(Barra));
+    QString Trevos = AparaJogo(Linha.mid(Barra + 1));
+    Linha = AparaJogo(Linha.left(Barra));
     Trevos.remove(u"Trevos :"_s);
-    Trevos = AparaTexto(Trevos);
+    Trevos = AparaJogo(Trevos);
     FVeredito.TrevosFromTXT.clear();
     for (const QString& Pedaco : DivideTexto(Trevos, u" "))
         FVeredito.TrevosFromTXT.push_back(LeInteiroOu(Pedaco, 0));
@@ -53,13 +74,13 @@ void TReferenciaValidaJogo::AvaliaJogo(const QString& Jogo, const TLimitesDoJogo
 
     QString Linha = Jogo;
     ExtraiTrevos(Linha);
-    Linha = TValidaJogo().PadronizaJogo(Linha);
+    Linha = PadronizaJogo(Linha);
 
     // Two digits hold no number outside 0..99, whatever the limits say.
     const int Menor = std::max(Limites.NumInicial, 0);
     const int Maior = std::min(Limites.NumFinal, 99);
     for (const QString& Bruto : DivideTexto(Linha, u" ")) {
-        const QString Pedaco = AparaTexto(Bruto);
+        const QString Pedaco = AparaJogo(Bruto);
         if (Pedaco.isEmpty())
             continue;
         FVeredito.NumeroBonus = -1;
@@ -89,9 +110,20 @@ void TReferenciaValidaJogo::AvaliaJogo(const QString& Jogo, const TLimitesDoJogo
 
     if (Quantidade == Limites.QdeNumPorVolante) {
         FVeredito.JogoValidado = true;
-        FVeredito.NumerosDoJogoValidado = AparaTexto(NumerosEmOrdem(Aceitos));
+        FVeredito.NumerosDoJogoValidado = AparaJogo(NumerosEmOrdem(Aceitos));
     } else {
         Rejeita(Linha, u"Jogo Não Possui "_s + QString::number(Limites.QdeNumPorVolante) +
                            u" Números por Volante"_s);
     }
+}
+
+void Avalia(TValidaJogo& Validador, const QString& Linha, const TLimitesDoJogo& Limites) {
+    Validador.AvaliaJogo(Linha, Limites.QdeNumPorVolante, Limites.NumInicial, Limites.NumFinal,
+                         Limites.NumBonusInicial, Limites.NumBonusFinal);
+}
+
+TVeredito VereditoDe(const TValidaJogo& Validador) {
+    const QList<int> Trevos = Validador.TrevosFromTXT();
+    return {Validador.JogoValidado(), Validador.NumerosDoJogoValidado(), Validador.TextoJogoInvalido(),
+            Validador.NumeroBonus(), std::vector<int>(Trevos.begin(), Trevos.end())};
 }
