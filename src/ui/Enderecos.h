@@ -5,6 +5,19 @@
 
 // The portal's addresses and the designated maker accounts, kept in one place.
 
+// The portal's web service, where the login goes (CARTELIM_PORTAL_URL overrides it).
+inline QString EnderecoDoPortal() {
+    return QStringLiteral("https://api.bilheron.com.br");
+}
+
+// The access key and token of this program, sent with every login.
+inline QString ChaveDoPortal() {
+    return QStringLiteral("marble-oakwoods");
+}
+inline QString TokenDoPortal() {
+    return QStringLiteral("QkVhc3RpZXJhbmRvbUJ5dGVzU2VxdWVuY2U=");
+}
+
 // The help article; a help picture opens it at "#" followed by the picture's name.
 inline QUrl EnderecoDaAjuda(const QString& Ancora) {
     QUrl Endereco(QStringLiteral("https://www.bilheron.com.br/artigos/como-usar-o-cartelim"));

@@ -17,9 +17,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QRandomGenerator>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTabWidget>
+
+#include <chrono>
 
 namespace {
 
@@ -42,7 +45,7 @@ TFormPrincipal::TFormPrincipal(TDM& DM, TDialogos& Dialogos, QWidget* Parent)
     , FDM(DM)
     , FDialogos(Dialogos)
     , FPageControl1(new QTabWidget(this))
-    , FTabAutenticacao(new TPaginaAutenticacao(FPageControl1))
+    , FTabAutenticacao(new TPaginaAutenticacao(DM, Dialogos, FPageControl1))
     , FTabSheet4(new TPaginaImportacao(DM, Dialogos, FPageControl1))
     , FTabJogo(new TPaginaJogos(DM, Dialogos, FPageControl1))
     , FTabImpressao(new TPaginaImpressao(
@@ -77,6 +80,8 @@ TFormPrincipal::TFormPrincipal(TDM& DM, TDialogos& Dialogos, QWidget* Parent)
     connect(FPageControl1, &QTabWidget::currentChanged, this, &TFormPrincipal::PageControl1Change);
     connect(FTabSheet4, &TPaginaImportacao::FechamentoImportado, this,
             &TFormPrincipal::MostraFechamentoImportado);
+    connect(FTabAutenticacao, &TPaginaAutenticacao::JogosBaixados, this,
+            &TFormPrincipal::MostraJogosBaixados);
     connect(FTabJogo, &TPaginaJogos::TelaImpressaoPedida, this,
             [this] { FPageControl1->setCurrentWidget(FTabImpressao); });
     LigaAjuda();
@@ -115,8 +120,8 @@ void TFormPrincipal::resizeEvent(QResizeEvent* Evento) {
 }
 
 void TFormPrincipal::closeEvent(QCloseEvent* Evento) {
-    // An import run lets the screen repaint while it works; the window stays until it is over.
-    if (FTabSheet4->Importando())
+    // An import run or a login lets the screen repaint while it works; the window stays until it is over.
+    if (FTabSheet4->Importando() || FTabAutenticacao->Autenticando())
         Evento->ignore();
     else
         QMainWindow::closeEvent(Evento);
@@ -124,6 +129,7 @@ void TFormPrincipal::closeEvent(QCloseEvent* Evento) {
 
 void TFormPrincipal::FormCreate() {
     FTabAutenticacao->LimpaCredenciais();
+    FTabAutenticacao->SetChaveEToken(ChaveDoPortal(), TokenDoPortal());
     FTabSheet4->Inicializa();
     FPageControl1->setCurrentWidget(FTabAutenticacao);
 }
@@ -157,6 +163,21 @@ void TFormPrincipal::Action1Execute() {
 void TFormPrincipal::MostraFechamentoImportado() {
     FPageControl1->setCurrentWidget(FTabJogo);
     FTabJogo->MostraBarrasDasGrades();
+}
+
+void TFormPrincipal::MostraJogosBaixados(int Indice) {
+    // The page-change handling runs also when the games page was already the active one.
+    if (FPageControl1->currentWidget() == FTabJogo)
+        PageControl1Change();
+    else
+        FPageControl1->setCurrentWidget(FTabJogo);
+    FDM.MoveParaFechamento(Indice >= 0 ? Indice : 0);
+    FTabJogo->FocaFechamentos();
+    FTabJogo->MostraBarrasDasGrades();
+    if (FTabAutenticacao->Email().compare(ContaMarketplace(), Qt::CaseInsensitive) != 0) {
+        QRandomGenerator Sorteio(quint32(std::chrono::steady_clock::now().time_since_epoch().count()));
+        FTabImpressao->SorteiaTimeEMes(Sorteio);
+    }
 }
 
 void TFormPrincipal::LigaAjuda() {

@@ -44,6 +44,7 @@ private:
     void PageControl1Change();
     void Action1Execute();
     void MostraFechamentoImportado();
+    void MostraJogosBaixados(int Indice);
     void LigaAjuda();
 
     TDM& FDM;

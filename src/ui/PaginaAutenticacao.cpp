@@ -1,13 +1,22 @@
 #include "ui/PaginaAutenticacao.h"
 
+#include "entry/ValidaJogo.h"
+#include "portal/GravaJogosBaixados.h"
+#include "portal/PedidoLogin.h"
+#include "store/DataModulo.h"
+#include "ui/Dialogos.h"
+#include "ui/Enderecos.h"
 #include "ui/Figuras.h"
+#include "ui/FormAguarde.h"
 #include "ui/ImagemClicavel.h"
 
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
@@ -93,8 +102,10 @@ QLineEdit* CampoCredencial(const QString& Nome, QWidget* Pai) {
 
 } // namespace
 
-TPaginaAutenticacao::TPaginaAutenticacao(QWidget* Parent)
+TPaginaAutenticacao::TPaginaAutenticacao(TDM& DM, TDialogos& Dialogos, QWidget* Parent)
     : QWidget(Parent)
+    , FDM(DM)
+    , FDialogos(Dialogos)
     , FEditEmail(CampoCredencial(QStringLiteral("EditEmail"), this))
     , FEditSenha(CampoCredencial(QStringLiteral("EditSenha"), this))
     , FBtnAutenticar(new QPushButton(QStringLiteral(" Autenticar e acessar seus jogos"), this))
@@ -117,6 +128,8 @@ TPaginaAutenticacao::TPaginaAutenticacao(QWidget* Parent)
     FEditSenha->setStyleSheet(EstiloSenha);
     FBtnAutenticar->setObjectName(QStringLiteral("BtnAutenticar"));
     FBtnAutenticar->setMinimumHeight(34);
+    FConfiguracao.Endereco = EnderecoDoPortal();
+    connect(FBtnAutenticar, &QPushButton::clicked, this, &TPaginaAutenticacao::BtnAutenticarClick);
 
     FRichEdit1->setObjectName(QStringLiteral("RichEdit1"));
     FRichEdit1->setReadOnly(true);
@@ -151,6 +164,103 @@ TPaginaAutenticacao::TPaginaAutenticacao(QWidget* Parent)
 void TPaginaAutenticacao::LimpaCredenciais() {
     FEditEmail->clear();
     FEditSenha->clear();
+}
+
+void TPaginaAutenticacao::SetChaveEToken(const QString& Chave, const QString& Token) {
+    FConfiguracao.Chave = Chave;
+    FConfiguracao.Token = Token;
+}
+
+void TPaginaAutenticacao::BtnAutenticarClick() {
+    if (FAutenticando)
+        return;
+    QWidget* const Janela = window();
+    const QString Email = FEditEmail->text().trimmed();
+    const QString Senha = FEditSenha->text().trimmed();
+    if (Email.isEmpty() || Senha.isEmpty()) {
+        FDialogos.Mostra(
+            Janela, {TTipoMensagem::Aviso,
+                     QStringLiteral("Favor Informar suas Credencias do PORTAL Bilheron para continuar !")});
+        FEditEmail->setFocus();
+        return;
+    }
+    TConfiguracaoPortal Configuracao = FConfiguracao;
+    if (const QString Erro = AplicaVariaveisDeAmbiente(Configuracao); !Erro.isEmpty()) {
+        FDialogos.Mostra(Janela, {TTipoMensagem::Erro, Erro});
+        return;
+    }
+
+    // The main window stays disabled from the first waiting window to the last, so that nothing else
+    // starts while the windows repaint; it cannot be closed meanwhile either.
+    FAutenticando = true;
+    Janela->setEnabled(false);
+    const auto Conclui = [&] {
+        Janela->setEnabled(true);
+        FAutenticando = false;
+        FDM.AtivaFiltro_MASTER(true);
+    };
+    {
+        TFormAguarde Aguarde(Janela);
+        Aguarde.Label1()->setText(QStringLiteral("Deletando Itens Anteriores."));
+        Aguarde.Label2()->hide();
+        Aguarde.Label3()->hide();
+        Aguarde.Mostra();
+        FDM.CriaCDS();
+        // They belong to whoever logs in now, and the portal keeps them: gone even if the login fails.
+        FDM.DeletaFechamento(QStringLiteral("Sim"));
+    }
+    FDM.AtivaFiltro_MASTER(false);
+
+    TRespostaLogin Resposta;
+    {
+        TFormAguarde Aguarde(Janela);
+        Aguarde.Label1()->setText(QStringLiteral("Aguarde... Estou Validando Seus Dados\n"
+                                                 "e Realizando o Download dos Seus Jogos !!!"));
+        Aguarde.Mostra();
+        Resposta = TLoteriaResult::GetGames(Email, Senha, Configuracao);
+    }
+    QCoreApplication::processEvents();
+    if (!Resposta.Ok()) {
+        Conclui();
+        FDialogos.Mostra(Janela, {TTipoMensagem::Erro, Resposta.Erro});
+        return;
+    }
+    const int Primeiro = GravaJogos(*Resposta.Resultado);
+    Resposta.Resultado.reset();
+    Conclui();
+    Q_EMIT JogosBaixados(Primeiro);
+}
+
+int TPaginaAutenticacao::GravaJogos(const TLoteriaResult& Resultado) {
+    const QList<TGamesClass>& Conjuntos = Resultado.Games();
+    const int Qde = int(Conjuntos.size());
+    TFormAguarde Aguarde(window());
+    Aguarde.Label1()->setText(QStringLiteral("Processando Dados Coletados :)"));
+    Aguarde.Label2()->hide();
+    Aguarde.Label3()->hide();
+    Aguarde.LabelQde()->show();
+    if (Qde > 0)
+        Aguarde.ProgressBar1()->setRange(0, Qde);
+    Aguarde.Mostra();
+    if (Qde == 0) {
+        const QString Mensagem = Resultado.Mesage().trimmed().isEmpty()
+                                     ? QStringLiteral("Nenhum jogo foi encontrado na sua conta do portal.")
+                                     : Resultado.Mesage();
+        // The main window is disabled: the box belongs to the waiting window.
+        FDialogos.Mostra(&Aguarde, {TTipoMensagem::Informacao, Mensagem});
+    }
+    const TValidaJogo Validador;
+    int Primeiro = -1;
+    for (int k = 1; k <= Qde; ++k) {
+        Aguarde.ProgressBar1()->setValue(k);
+        Aguarde.LabelQde()->setText(QStringLiteral("%1 de %2").arg(k).arg(Qde));
+        QCoreApplication::processEvents();
+        const int Antes = FDM.QdeFechamentos();
+        GravaConjuntoBaixado(FDM, Conjuntos[k - 1], Validador);
+        if (Primeiro < 0 && FDM.QdeFechamentos() > Antes)
+            Primeiro = Antes;
+    }
+    return Primeiro;
 }
 
 void TPaginaAutenticacao::MascaraEmail() {

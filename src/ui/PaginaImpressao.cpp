@@ -26,6 +26,7 @@
 #include <QLocale>
 #include <QPainter>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -649,6 +650,11 @@ void TPaginaImpressao::DesmarcaTrevos() {
     for (QCheckBox* Trevo : FChTrevo)
         Trevo->setChecked(false);
     ChTrevo1Click();
+}
+
+void TPaginaImpressao::SorteiaTimeEMes(QRandomGenerator& Sorteio) {
+    FListBox_TimeCoracao->setCurrentRow(int(Sorteio.bounded(FListBox_TimeCoracao->count())));
+    FRadioDiaDeSorteMes->SetItemIndex(int(Sorteio.bounded(12)));
 }
 
 void TPaginaImpressao::MarcaTrevosDoTexto(const QList<int>& Trevos) {

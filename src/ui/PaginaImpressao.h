@@ -19,6 +19,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+class QRandomGenerator;
 class TDM;
 class TDialogos;
 class TImagemClicavel;
@@ -57,6 +58,9 @@ public:
 
     // Unticks the six clover boxes (every change of the window's page).
     void DesmarcaTrevos();
+    // After a portal login: a supporter's club and a Dia de Sorte month drawn at random, each club and
+    // each month as likely.
+    void SorteiaTimeEMes(QRandomGenerator& Sorteio);
     // For a +Milionária closing: ticks the box of every clover read from the imported text (numbers
     // without a box are skipped), telling first when more than one was read.
     void MarcaTrevosDoTexto(const QList<int>& Trevos);

@@ -175,6 +175,10 @@ void TPaginaJogos::MostraBarrasDasGrades() {
     MostraBarrasDaGrade(*FDBGrid2);
 }
 
+void TPaginaJogos::FocaFechamentos() {
+    FDBGrid1->setFocus();
+}
+
 void TPaginaJogos::OfereceMascara(bool Oferece) {
     if (!Oferece)
         FCheckMask->setChecked(false);

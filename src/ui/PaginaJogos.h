@@ -26,6 +26,8 @@ public:
     void LigaGrades();
     // Shows both scroll bars of both grids.
     void MostraBarrasDasGrades();
+    // Gives the closings grid the focus.
+    void FocaFechamentos();
 
     // The masked display, offered to the designated pool-operator account only.
     void OfereceMascara(bool Oferece);

@@ -11,6 +11,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+// Readable failures: texts as UTF-8.
+inline void PrintTo(const QString& Texto, std::ostream* Saida) {
+    *Saida << '"' << Texto.toStdString() << '"';
+}
+
 // Qde distinct Lotofácil games of 15 numbers, in ascending text order.
 QStringList JogosDeLotofacil(int Qde);
 
