@@ -418,7 +418,7 @@ QString TFormCartelim::SecaoIni() const {
 
 void TFormCartelim::CarregaOffsets() {
     // A missing or unreadable file, section or key leaves the edits as they are.
-    const std::optional<TArquivoIni> Arquivo = TArquivoIni::Le(FLocalIni.Caminho());
+    const std::optional<TArquivoIni> Arquivo = TArquivoIni::Le(FLocalIni.CaminhoLeitura());
     if (!Arquivo)
         return;
     const QString Secao = SecaoIni();
@@ -429,19 +429,21 @@ void TFormCartelim::CarregaOffsets() {
 }
 
 void TFormCartelim::SalvaOffsets() {
-    const QString Caminho = FLocalIni.Caminho();
-    std::optional<TArquivoIni> Arquivo = TArquivoIni::Le(Caminho);
+    // The first save to the configuration folder starts from the calibrations of the file next to the
+    // program.
+    const QString Leitura = FLocalIni.CaminhoLeitura();
+    std::optional<TArquivoIni> Arquivo = TArquivoIni::Le(Leitura);
     QString Erro;
     // A file that exists but cannot be read is not replaced: the other calibrations in it would be lost.
-    if (!Arquivo && QFileInfo::exists(Caminho))
-        Erro = QStringLiteral("Não foi possível ler \"%1\".").arg(QDir::toNativeSeparators(Caminho));
+    if (!Arquivo && QFileInfo::exists(Leitura))
+        Erro = QStringLiteral("Não foi possível ler \"%1\".").arg(QDir::toNativeSeparators(Leitura));
     else {
         if (!Arquivo)
             Arquivo.emplace();
         const QString Secao = SecaoIni();
         Arquivo->DefineValor(Secao, ChaveEsquerda, FC->EditEsquerda->text());
         Arquivo->DefineValor(Secao, ChaveTopo, FC->EditTopo->text());
-        if (Arquivo->Grava(Caminho, Erro))
+        if (Arquivo->Grava(FLocalIni.CaminhoGravacao(), Erro))
             return;
     }
     FDialogos.Mostra(

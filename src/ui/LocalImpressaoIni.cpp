@@ -14,11 +14,27 @@ TLocalImpressaoIni TLocalImpressaoIni::DoPrograma() {
                               QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
 }
 
-QString TLocalImpressaoIni::Caminho() const {
-    const QString JuntoAoPrograma = QDir(FPastaPrograma).filePath(NomeArquivo);
-    const QFileInfo Arquivo(JuntoAoPrograma);
-    const bool Gravavel = Arquivo.exists() ? Arquivo.isWritable() : QFileInfo(FPastaPrograma).isWritable();
-    if (Gravavel || FPastaConfiguracao.isEmpty())
-        return JuntoAoPrograma;
+QString TLocalImpressaoIni::JuntoAoPrograma() const {
+    return QDir(FPastaPrograma).filePath(NomeArquivo);
+}
+
+bool TLocalImpressaoIni::ProgramaGravavel() const {
+    const QFileInfo Arquivo(JuntoAoPrograma());
+    const QFileInfo Pasta(FPastaPrograma);
+    return Pasta.isDir() && Pasta.isWritable() && (!Arquivo.exists() || Arquivo.isWritable());
+}
+
+QString TLocalImpressaoIni::CaminhoGravacao() const {
+    if (ProgramaGravavel() || FPastaConfiguracao.isEmpty())
+        return JuntoAoPrograma();
     return QDir(FPastaConfiguracao).filePath(NomeArquivo);
+}
+
+QString TLocalImpressaoIni::CaminhoLeitura() const {
+    const QString Configuracao =
+        FPastaConfiguracao.isEmpty() ? QString() : QDir(FPastaConfiguracao).filePath(NomeArquivo);
+    for (const QString& Caminho : {CaminhoGravacao(), JuntoAoPrograma(), Configuracao})
+        if (!Caminho.isEmpty() && QFileInfo::exists(Caminho))
+            return Caminho;
+    return JuntoAoPrograma();
 }

@@ -102,10 +102,11 @@ TEST(LocalImpressaoIni, NextToTheProgramUnlessThatFolderCannotBeWritten) {
     QTemporaryDir Pasta;
     ASSERT_TRUE(Pasta.isValid());
     const QString Configuracao = Pasta.filePath(QStringLiteral("config"));
-    EXPECT_EQ(TLocalImpressaoIni(Pasta.path(), Configuracao).Caminho(),
+    EXPECT_EQ(TLocalImpressaoIni(Pasta.path(), Configuracao).CaminhoGravacao(),
               QDir(Pasta.path()).filePath(QStringLiteral("IMPRESSAO.INI")));
-    EXPECT_EQ(TLocalImpressaoIni(Pasta.filePath(QStringLiteral("nao-existe")), Configuracao).Caminho(),
-              QDir(Configuracao).filePath(QStringLiteral("IMPRESSAO.INI")));
+    EXPECT_EQ(
+        TLocalImpressaoIni(Pasta.filePath(QStringLiteral("nao-existe")), Configuracao).CaminhoGravacao(),
+        QDir(Configuracao).filePath(QStringLiteral("IMPRESSAO.INI")));
 }
 
 } // namespace
