@@ -1,9 +1,12 @@
 #include "entry/ArquivoTexto.h"
 
+#include "catalogue/LeituraLimitada.h"
+
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
+#include <QLocale>
 
+#include <algorithm>
 #include <array>
 
 using namespace Qt::StringLiterals;
@@ -11,6 +14,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr char16_t Substituto = 0xFFFD;
+constexpr char16_t MarcaDeOrdem = 0xFEFF;
 
 // Windows-1252 differs from Latin-1 only in 0x80..0x9F; the five bytes it leaves undefined keep
 // their Latin-1 value (U+0081, U+008D, U+008F, U+0090, U+009D).
@@ -28,7 +32,8 @@ bool EhContinuacao(unsigned char Byte) {
     return (Byte & 0xC0) == 0x80;
 }
 
-// Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF, no cut sequence at the end.
+} // namespace
+
 bool EhUtf8Valido(QByteArrayView Bytes) {
     const auto* Byte = reinterpret_cast<const unsigned char*>(Bytes.data());
     const qsizetype Tamanho = Bytes.size();
@@ -82,6 +87,8 @@ QString DeWindows1252(QByteArrayView Bytes) {
     return Texto;
 }
 
+namespace {
+
 // UTF-16 in the given byte order; a lone surrogate or an odd last byte becomes U+FFFD.
 QString DeUtf16(QByteArrayView Bytes, bool BigEndian) {
     const auto* Byte = reinterpret_cast<const unsigned char*>(Bytes.data());
@@ -118,33 +125,81 @@ TArquivoTexto Falha(const QString& Erro) {
 } // namespace
 
 QString DecodificaTexto(QByteArrayView Bytes) {
+    QString Texto;
     if (ComecaCom(Bytes, "\xEF\xBB\xBF"))
-        return QString::fromUtf8(Bytes.sliced(3));
-    if (ComecaCom(Bytes, "\xFF\xFE"))
-        return DeUtf16(Bytes.sliced(2), false);
-    if (ComecaCom(Bytes, "\xFE\xFF"))
-        return DeUtf16(Bytes.sliced(2), true);
-    return EhUtf8Valido(Bytes) ? QString::fromUtf8(Bytes) : DeWindows1252(Bytes);
+        Texto = QString::fromUtf8(Bytes.sliced(3));
+    else if (ComecaCom(Bytes, "\xFF\xFE"))
+        Texto = DeUtf16(Bytes.sliced(2), false);
+    else if (ComecaCom(Bytes, "\xFE\xFF"))
+        Texto = DeUtf16(Bytes.sliced(2), true);
+    else
+        Texto = EhUtf8Valido(Bytes) ? QString::fromUtf8(Bytes) : DeWindows1252(Bytes);
+    // A byte-order mark past the start (a file saved twice with one, two files joined) is not text.
+    Texto.remove(QChar(MarcaDeOrdem));
+    return Texto;
+}
+
+QByteArray CodificaWindows1252(QStringView Texto) {
+    QByteArray Bytes(Texto.size(), Qt::Uninitialized);
+    char* Destino = Bytes.data();
+    for (QChar Caractere : Texto) {
+        const char16_t Codigo = Caractere.unicode();
+        if (Codigo < 0x80 || (Codigo >= 0xA0 && Codigo <= 0xFF)) {
+            *Destino++ = char(Codigo);
+            continue;
+        }
+        // The five codes Windows-1252 leaves unused have no character of their own here.
+        const auto Achado = std::find(Windows1252De80a9F.begin(), Windows1252De80a9F.end(), Codigo);
+        const bool Proprio = Achado != Windows1252De80a9F.end() && *Achado >= 0x100;
+        *Destino++ = Proprio ? char(0x80 + (Achado - Windows1252De80a9F.begin())) : '?';
+    }
+    return Bytes;
 }
 
 TArquivoTexto LeArquivoTexto(const QString& Caminho) {
-    const QFileInfo Info(Caminho);
-    if (!Info.exists())
-        return Falha(u"O arquivo "_s + Nome(Caminho) + u" não foi encontrado."_s);
-    if (Info.isDir())
-        return Falha(Nome(Caminho) + u" é uma pasta, não um arquivo de texto."_s);
-    if (!Info.isFile())
-        return Falha(Nome(Caminho) + u" não é um arquivo comum e não pode ser lido como texto."_s);
+    return LeArquivoTextoNativo(QFile::encodeName(Caminho), Caminho);
+}
 
-    QFile Arquivo(Caminho);
-    // Qt reports every failed open alike; a missing read permission is by far the usual cause.
-    if (!Arquivo.open(QIODevice::ReadOnly))
+TArquivoTexto LeArquivoTextoNativo(const QByteArray& CaminhoNativo, const QString& Caminho) {
+    using TSituacao = TLeituraLimitada::TSituacao;
+    const TLeituraLimitada Leitura = LeArquivoLimitado(CaminhoNativo, TamanhoMaximoArquivoTexto);
+    switch (Leitura.Situacao) {
+    case TSituacao::Lido:
+        return {true, DecodificaTexto(Leitura.Bytes), QString()};
+    case TSituacao::NaoEncontrado:
+        return Falha(u"O arquivo "_s + Nome(Caminho) + u" não foi encontrado."_s);
+    case TSituacao::Pasta:
+        return Falha(Nome(Caminho) + u" é uma pasta, não um arquivo de texto."_s);
+    case TSituacao::NaoComum:
+        return Falha(Nome(Caminho) + u" não é um arquivo comum e não pode ser lido como texto."_s);
+    case TSituacao::SemPermissao:
         return Falha(u"Não foi possível abrir o arquivo "_s + Nome(Caminho) +
                      u". Verifique se você tem permissão para lê-lo."_s);
-    const QByteArray Bytes = Arquivo.readAll();
-    if (Arquivo.error() != QFileDevice::NoError)
-        return Falha(u"Não foi possível ler o arquivo "_s + Nome(Caminho) + u'.');
-    return {true, DecodificaTexto(Bytes), QString()};
+    case TSituacao::Grande:
+        return Falha(
+            u"O arquivo %1 tem %2 MB, mais do que a área de jogos aceita (%3 MB). Divida-o em "
+            u"arquivos menores."_s.arg(
+                Nome(Caminho),
+                QLocale().toString(std::max(Leitura.Tamanho, TamanhoMaximoArquivoTexto + 1) / (1024 * 1024)),
+                QString::number(TamanhoMaximoArquivoTexto / (1024 * 1024))));
+    case TSituacao::FalhaDeLeitura:
+        break;
+    }
+    return Falha(u"Não foi possível ler o arquivo "_s + Nome(Caminho) + u'.');
+}
+
+TArquivoTexto LeEntradaPadrao() {
+    using TSituacao = TLeituraLimitada::TSituacao;
+    const TLeituraLimitada Leitura = LeDescritorLimitado(0, TamanhoMaximoArquivoTexto);
+    switch (Leitura.Situacao) {
+    case TSituacao::Lido:
+        return {true, DecodificaTexto(Leitura.Bytes), QString()};
+    case TSituacao::Grande:
+        return Falha(u"A entrada padrão tem mais do que a área de jogos aceita (%1 MB). Divida os jogos em "
+                     u"arquivos menores."_s.arg(TamanhoMaximoArquivoTexto / (1024 * 1024)));
+    default:
+        return Falha(u"Não foi possível ler a entrada padrão."_s);
+    }
 }
 
 QString NormalizaQuebrasDeLinha(QStringView Texto) {

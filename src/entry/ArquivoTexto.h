@@ -11,14 +11,32 @@ struct TArquivoTexto {
     QString Erro; // in Portuguese, for a warning box; empty when the file was read
 };
 
-// Reads a whole file as text (see DecodificaTexto). A missing file, a folder, anything but a regular
-// file, or a file that cannot be opened or read gives no text and the reason.
-TArquivoTexto LeArquivoTexto(const QString& Caminho);
+// The largest text file the import area takes: larger ones would take long seconds and gigabytes to
+// hold. A million Lotofácil games take 45 MB.
+constexpr qint64 TamanhoMaximoArquivoTexto = 64 * 1024 * 1024;
 
-// Bytes to text: a byte-order mark selects UTF-8, UTF-16 LE or UTF-16 BE (and is dropped); without
-// one the bytes are UTF-8 when they are valid UTF-8, otherwise Windows-1252. Never fails: bytes that
-// do not decode become U+FFFD.
+// Reads a whole file as text (see DecodificaTexto). A missing file, a folder, anything but a regular
+// file (a device, a named pipe: refused at once, never waited on), a file longer than
+// TamanhoMaximoArquivoTexto, or a file that cannot be opened or read gives no text and the reason.
+TArquivoTexto LeArquivoTexto(const QString& Caminho);
+// The same for a path given as the system's bytes (a name that is not valid UTF-8 stays the file it
+// names); Caminho is how messages show it.
+TArquivoTexto LeArquivoTextoNativo(const QByteArray& CaminhoNativo, const QString& Caminho);
+// Standard input as text, up to TamanhoMaximoArquivoTexto.
+TArquivoTexto LeEntradaPadrao();
+
+// Bytes to text, for every text file the program reads: a byte-order mark selects UTF-8, UTF-16 LE
+// or UTF-16 BE; without one the bytes are UTF-8 when they are valid UTF-8, otherwise Windows-1252.
+// UTF-32 is not recognised (FF FE 00 00 is UTF-16 LE starting with U+0000). Never fails: bytes that
+// do not decode become U+FFFD (a lone surrogate, the odd last byte of UTF-16). Every byte-order mark
+// is dropped, the leading one and any inside the text (a doubled mark, two files joined).
 QString DecodificaTexto(QByteArrayView Bytes);
+
+// Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF, no cut sequence at the end.
+bool EhUtf8Valido(QByteArrayView Bytes);
+// Windows-1252 both ways; a character the code page lacks is written as "?".
+QString DeWindows1252(QByteArrayView Bytes);
+QByteArray CodificaWindows1252(QStringView Texto);
 
 // Pasted text split into lines the way the area shows them: every line feed not preceded by a
 // carriage return becomes CR LF; existing CR LF pairs stay as they are.

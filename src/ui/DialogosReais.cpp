@@ -1,6 +1,6 @@
 #include "ui/DialogosReais.h"
 
-#include "ui/TextoDaCaixa.h"
+#include "store/CorteDeTexto.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -31,13 +31,13 @@ QString ArquivoEscolhido(QFileDialog& Dialogo) {
 
 void TDialogosReais::Mostra(QWidget* Pai, const TMensagem& Mensagem) {
     QMessageBox Caixa(Icone(Mensagem.Tipo), QApplication::applicationDisplayName(),
-                      TextoDaCaixa(Mensagem.Texto), QMessageBox::Ok, Pai);
+                      TextoParaMostrar(Mensagem.Texto), QMessageBox::Ok, Pai);
     Caixa.exec();
 }
 
 bool TDialogosReais::Pergunta(QWidget* Pai, const QString& Titulo, const QString& Texto, bool SimPorPadrao) {
-    QMessageBox Caixa(QMessageBox::NoIcon, Titulo, TextoDaCaixa(Texto), QMessageBox::Yes | QMessageBox::No,
-                      Pai);
+    QMessageBox Caixa(QMessageBox::NoIcon, Titulo, TextoParaMostrar(Texto),
+                      QMessageBox::Yes | QMessageBox::No, Pai);
     Caixa.setDefaultButton(SimPorPadrao ? QMessageBox::Yes : QMessageBox::No);
     return Caixa.exec() == QMessageBox::Yes;
 }

@@ -14,13 +14,10 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
-#include <QDir>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -30,9 +27,6 @@
 namespace {
 
 constexpr int TamanhoMaximoTitulo = 50;
-// Larger files are refused: the area would take long seconds and gigabytes to hold them. A million
-// Lotofácil games take 45 MB.
-constexpr qint64 TamanhoMaximoDoArquivo = 64 * 1024 * 1024;
 // The bar repaints at most this often, so that a million lines are not slowed down by painting.
 constexpr qint64 IntervaloDePinturaMs = 40;
 
@@ -167,16 +161,6 @@ void TPaginaImportacao::BtnImportarClick() {
                                    QStringLiteral("Arquivos de Texto (Jogos) (*.txt)"));
     if (Caminho.isEmpty())
         return;
-    if (const QFileInfo Info(Caminho); Info.isFile() && Info.size() > TamanhoMaximoDoArquivo) {
-        FDialogos.Mostra(window(),
-                         {TTipoMensagem::Aviso,
-                          QStringLiteral("O arquivo \"%1\" tem %2 MB, mais do que a área de jogos aceita "
-                                         "(%3 MB). Divida-o em arquivos menores.")
-                              .arg(QDir::toNativeSeparators(Caminho))
-                              .arg(QLocale().toString(Info.size() / (1024 * 1024)))
-                              .arg(TamanhoMaximoDoArquivo / (1024 * 1024))});
-        return;
-    }
     const TArquivoTexto Arquivo = LeArquivoTexto(Caminho);
     if (!Arquivo.Lido) {
         FDialogos.Mostra(window(), {TTipoMensagem::Aviso, Arquivo.Erro});

@@ -1,4 +1,5 @@
 #include "entry/ArquivoTexto.h"
+#include "apoio/TextosEstranhos.h"
 #include "entry/ApoioDeTeste.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +11,7 @@
 
 #include <random>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -172,6 +174,53 @@ TEST(QuebrasDeLinha, SoLinhaFeedSozinhaGanhaRetorno) {
     };
     for (const auto& [Colado, Esperado] : Casos)
         EXPECT_EQ(NormalizaQuebrasDeLinha(Colado), Esperado) << testing::PrintToString(Colado);
+}
+
+} // namespace
+
+namespace {
+
+class TextoEstranhoLido : public testing::TestWithParam<TTextoEstranho> {};
+
+// The import tab's reading of the file (the batch tool's test runs the same files).
+TEST_P(TextoEstranhoLido, ComoATelaDeImportacaoLe) {
+    QTemporaryDir Pasta;
+    const QString Caminho = Pasta.filePath(u"jogos.txt"_s);
+    QFile Arquivo(Caminho);
+    ASSERT_TRUE(Arquivo.open(QIODevice::WriteOnly));
+    Arquivo.write(GetParam().Bytes);
+    Arquivo.close();
+    const TArquivoTexto Lido = LeArquivoTexto(Caminho);
+    ASSERT_TRUE(Lido.Lido) << Lido.Erro.toStdString();
+    EXPECT_EQ(Lido.Texto, GetParam().Texto);
+}
+
+INSTANTIATE_TEST_SUITE_P(Casos, TextoEstranhoLido, testing::ValuesIn(TodosOsTextosEstranhos()),
+                         [](const testing::TestParamInfo<TTextoEstranho>& Info) {
+                             return std::string(Info.param.Nome);
+                         });
+
+} // namespace
+
+namespace {
+
+// A named pipe is refused at once, not waited on; a file past the limit is refused by its size.
+TEST(LeituraLimitadaDeTexto, FilaSemEscritorEArquivoGrandeDemais) {
+    QTemporaryDir Pasta;
+    const QString Fila = Pasta.filePath(u"fila"_s);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(Fila).constData(), 0600), 0);
+    const QString Grande = Pasta.filePath(u"grande.txt"_s);
+    QFile Arquivo(Grande);
+    ASSERT_TRUE(Arquivo.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(Arquivo.resize(TamanhoMaximoArquivoTexto + 1)); // sparse: takes no room
+    Arquivo.close();
+
+    EXPECT_EQ(LeArquivoTexto(Fila).Erro,
+              u'"' + Fila + u"\" não é um arquivo comum e não pode ser lido como texto."_s);
+    EXPECT_EQ(
+        LeArquivoTexto(Grande).Erro,
+        u"O arquivo \""_s + Grande +
+            u"\" tem 64 MB, mais do que a área de jogos aceita (64 MB). Divida-o em arquivos menores."_s);
 }
 
 } // namespace

@@ -1,12 +1,13 @@
 #include "tools/lote/Lote.h"
 
 #include "catalogue/ULib.h"
+#include "entry/ArquivoTexto.h"
 #include "entry/ImportaFechamento.h"
 #include "printing/CriaImpressao.h"
 #include "printing/ModelosRelatorio.h"
+#include "tools/lote/CaminhoNativo.h"
 #include "tools/lote/EscolhasLote.h"
 #include "tools/lote/SaidasLote.h"
-#include "tools/lote/TextoDeJogos.h"
 
 #include <QLocale>
 
@@ -83,11 +84,14 @@ TLote::TPasso TLote::EscolheModalidade() {
 }
 
 TLote::TPasso TLote::LeJogos() {
-    QString ErroDeLeitura;
-    std::optional<QString> Texto = LeTextoDeJogos(FOpcoes.Arquivo, ErroDeLeitura);
-    if (!Texto)
-        return Termina(TSituacaoLote::ErroDeUso, ErroDeLeitura);
-    FTexto = std::move(*Texto);
+    // The same reading as the import tab's: the same limits, the same decoding.
+    TArquivoTexto Lido =
+        FOpcoes.Arquivo == u"-"_s
+            ? LeEntradaPadrao()
+            : LeArquivoTextoNativo(CaminhoNativo(FOpcoes.Arquivo), CaminhoParaMostrar(FOpcoes.Arquivo));
+    if (!Lido.Lido)
+        return Termina(TSituacaoLote::ErroDeUso, Lido.Erro);
+    FTexto = std::move(Lido.Texto);
 
     const QList<int> Permitidos = FModalidade->QdeNumPorVolante();
     // Without a game line any count will do: the import says that no game was validated.

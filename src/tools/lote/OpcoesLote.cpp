@@ -128,6 +128,10 @@ TResultado LeCor(TOpcoesLote& Opcoes, const QString& Nome, const QString& Valor)
     if (!Cor.isValid())
         return u"%1: cor desconhecida \"%2\" (use um nome como black, red, navy ou #RRGGBB)."_s.arg(Nome,
                                                                                                     Valor);
+    // A see-through colour prints marks that the slip reader cannot see, or none at all.
+    if (Cor.alpha() != 255)
+        return u"%1: a cor \"%2\" é transparente; as marcas precisam de uma cor opaca (use um nome como "
+               u"black, red, navy ou #RRGGBB)."_s.arg(Nome, Valor);
     Opcoes.ColorShape = Cor;
     return std::nullopt;
 }

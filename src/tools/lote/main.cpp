@@ -1,5 +1,7 @@
 // cartelim-lote: prints a file of games on the slips of its game, without a window.
 #include "catalogue/InicioPrograma.h"
+#include "store/CorteDeTexto.h"
+#include "tools/lote/CaminhoNativo.h"
 #include "tools/lote/Lote.h"
 #include "tools/lote/OpcoesLote.h"
 
@@ -12,16 +14,15 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// Every line as the window would show it (LF line ends, huge lines cut, NUL visible), written whole.
 void Escreve(std::FILE* Destino, const QString& Texto) {
-    std::fputs(Texto.toUtf8().constData(), Destino);
-    std::fputc('\n', Destino);
+    const QByteArray Bytes = TextoParaMostrar(Texto).toUtf8() + '\n';
+    std::fwrite(Bytes.constData(), 1, std::size_t(Bytes.size()), Destino);
     std::fflush(Destino);
 }
 
-// Message boxes break lines with CR; a terminal needs LF.
 void MostraMensagem(const TMensagem& Mensagem) {
     QString Texto = Mensagem.Texto;
-    Texto.replace(u"\r\n"_s, u"\n"_s).replace(u'\r', u'\n');
     switch (Mensagem.Tipo) {
     case TTipoMensagem::Erro:
         Texto.prepend(u"Erro: "_s);
@@ -52,8 +53,10 @@ int main(int argc, char** argv) {
     QGuiApplication Aplicacao(argc, argv);
     const TInicioPrograma Inicio(Aplicacao, QStringLiteral("cartelim-lote"));
 
-    QStringList Argumentos = Aplicacao.arguments();
-    Argumentos.removeFirst();
+    // Qt has taken its own options out of argv; the rest are read byte for byte.
+    QStringList Argumentos;
+    for (int Indice = 1; Indice < argc; ++Indice)
+        Argumentos.append(DeArgumento(argv[Indice]));
     const TLeituraOpcoes Leitura = LeOpcoesLote(Argumentos);
     if (std::holds_alternative<TPedidoAjuda>(Leitura)) {
         Escreve(stdout, TextoAjudaLote());

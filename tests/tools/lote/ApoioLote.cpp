@@ -18,9 +18,10 @@ QString Texto(const QByteArray& Bytes) {
 
 } // namespace
 
-TResultadoProcesso ExecutaLote(const QStringList& Argumentos, const QString& Pasta, const QByteArray& Entrada,
-                               const QStringList& Ambiente) {
-    QProcess Processo;
+namespace {
+
+TResultadoProcesso Executa(QProcess& Processo, const QStringList& Argumentos, const QString& Pasta,
+                           const QByteArray& Entrada, const QStringList& Ambiente) {
     Processo.setWorkingDirectory(Pasta);
     QProcessEnvironment Variaveis = QProcessEnvironment::systemEnvironment();
     for (const QString& Variavel : Ambiente)
@@ -29,7 +30,8 @@ TResultadoProcesso ExecutaLote(const QStringList& Argumentos, const QString& Pas
     Processo.start(QStringLiteral(CARTELIM_LOTE), Argumentos);
     if (!Processo.waitForStarted(EsperaMs))
         return {};
-    Processo.write(Entrada);
+    if (!Entrada.isEmpty())
+        Processo.write(Entrada);
     Processo.closeWriteChannel();
     TResultadoProcesso Resultado;
     if (Processo.waitForFinished(EsperaMs) && Processo.exitStatus() == QProcess::NormalExit)
@@ -37,6 +39,21 @@ TResultadoProcesso ExecutaLote(const QStringList& Argumentos, const QString& Pas
     Resultado.Saida = Texto(Processo.readAllStandardOutput());
     Resultado.Erros = Texto(Processo.readAllStandardError());
     return Resultado;
+}
+
+} // namespace
+
+TResultadoProcesso ExecutaLote(const QStringList& Argumentos, const QString& Pasta, const QByteArray& Entrada,
+                               const QStringList& Ambiente) {
+    QProcess Processo;
+    return Executa(Processo, Argumentos, Pasta, Entrada, Ambiente);
+}
+
+TResultadoProcesso ExecutaLoteLendo(const QStringList& Argumentos, const QString& Pasta,
+                                    const QString& ArquivoDeEntrada) {
+    QProcess Processo;
+    Processo.setStandardInputFile(ArquivoDeEntrada);
+    return Executa(Processo, Argumentos, Pasta, {}, {});
 }
 
 QString ExecutaFerramenta(const QString& Programa, const QStringList& Argumentos) {

@@ -21,6 +21,9 @@ struct TResultadoProcesso {
 // Ambiente holds NAME=value settings added to the test's environment.
 TResultadoProcesso ExecutaLote(const QStringList& Argumentos, const QString& Pasta,
                                const QByteArray& Entrada = {}, const QStringList& Ambiente = {});
+// The same with standard input read from a file (a device, a named pipe).
+TResultadoProcesso ExecutaLoteLendo(const QStringList& Argumentos, const QString& Pasta,
+                                    const QString& ArquivoDeEntrada);
 // Runs a helper program (pdfinfo, pdftoppm, pdftotext); its standard output.
 QString ExecutaFerramenta(const QString& Programa, const QStringList& Argumentos);
 

@@ -1,0 +1,86 @@
+// What cartelim-lote reads and how it tells of it: the import tab's decoding and limits, sources
+// that never end or never start, and messages that quote whatever the games file held.
+#include "ApoioLote.h"
+#include "apoio/TextosEstranhos.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <sys/stat.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QStringList ParaPdf = {u"--modalidade"_s, u"Mega-sena"_s, u"--pdf"_s, u"volantes.pdf"_s};
+
+class LeituraLoteTest : public testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(Pasta.isValid()); }
+    QString Grava(const QString& Nome, const QByteArray& Conteudo) const {
+        QFile Arquivo(Pasta.filePath(Nome));
+        EXPECT_TRUE(Arquivo.open(QIODevice::WriteOnly));
+        Arquivo.write(Conteudo);
+        return Pasta.filePath(Nome);
+    }
+    QTemporaryDir Pasta;
+};
+
+// /dev/zero on standard input is read up to the limit and refused, not until memory runs out.
+TEST_F(LeituraLoteTest, EntradaSemFimRecusadaNoLimite) {
+    const TResultadoProcesso Resultado =
+        ExecutaLoteLendo(ParaPdf + QStringList{u"-"_s}, Pasta.path(), u"/dev/zero"_s);
+    EXPECT_EQ(Resultado.Situacao, 2);
+    EXPECT_TRUE(
+        Resultado.Erros.contains(u"A entrada padrão tem mais do que a área de jogos aceita (64 MB)."_s))
+        << Resultado.Erros.toStdString();
+}
+
+// A named pipe nobody writes to is refused at once instead of waiting forever.
+TEST_F(LeituraLoteTest, FilaSemEscritorRecusadaSemEsperar) {
+    const QString Fila = Pasta.filePath(u"fila"_s);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(Fila).constData(), 0600), 0);
+    const TResultadoProcesso Resultado = ExecutaLote(ParaPdf + QStringList{u"fila"_s}, Pasta.path());
+    EXPECT_EQ(Resultado.Situacao, 2);
+    EXPECT_TRUE(
+        Resultado.Erros.contains(u"\"fila\" não é um arquivo comum e não pode ser lido como texto."_s))
+        << Resultado.Erros.toStdString();
+}
+
+// The rejected line holds a NUL: the message is written whole, the NUL shown as "\0"; a huge
+// rejected line is cut as the window cuts it.
+TEST_F(LeituraLoteTest, MensagensInteirasECortadas) {
+    Grava(u"nul.txt"_s, QByteArray("01 02 03 04 05 06 x\0y\n", 22));
+    const TResultadoProcesso ComNul = ExecutaLote(ParaPdf + QStringList{u"nul.txt"_s}, Pasta.path());
+    EXPECT_EQ(ComNul.Situacao, 3);
+    EXPECT_TRUE(ComNul.Erros.contains(u"Número/Texto x\\0y Fora da Faixa"_s)) << ComNul.Erros.toStdString();
+    EXPECT_TRUE(ComNul.Erros.contains(u"Nenhum Jogo Foi Validado na Importação !"_s));
+
+    Grava(u"longa.txt"_s, "01 02 03 04 05 06 " + QByteArray(1'000'000, 'x') + '\n');
+    const TResultadoProcesso Longa = ExecutaLote(ParaPdf + QStringList{u"longa.txt"_s}, Pasta.path());
+    EXPECT_EQ(Longa.Situacao, 3);
+    EXPECT_LT(Longa.Erros.size(), 2000) << "the whole line was echoed";
+    EXPECT_TRUE(Longa.Erros.contains(u"xxx …\n"_s)) << Longa.Erros.left(2000).toStdString();
+}
+
+class TextoEstranhoLote : public LeituraLoteTest, public testing::WithParamInterface<TTextoEstranho> {};
+
+// The odd file gives the same run (status and every message) as its text given in plain UTF-8: the
+// batch tool decodes it as the import tab does.
+TEST_P(TextoEstranhoLote, ComoATelaDeImportacaoLe) {
+    Grava(u"jogos.txt"_s, GetParam().Bytes);
+    const TResultadoProcesso DoArquivo = ExecutaLote(ParaPdf + QStringList{u"jogos.txt"_s}, Pasta.path());
+    const TResultadoProcesso DoTexto =
+        ExecutaLote(ParaPdf + QStringList{u"-"_s}, Pasta.path(), "\xEF\xBB\xBF" + GetParam().Texto.toUtf8());
+    EXPECT_EQ(DoArquivo.Situacao, DoTexto.Situacao);
+    EXPECT_EQ(DoArquivo.Erros, DoTexto.Erros);
+}
+
+INSTANTIATE_TEST_SUITE_P(Casos, TextoEstranhoLote, testing::ValuesIn(TodosOsTextosEstranhos()),
+                         [](const testing::TestParamInfo<TTextoEstranho>& Info) {
+                             return std::string(Info.param.Nome);
+                         });
+
+} // namespace
