@@ -4,15 +4,19 @@
 // BM_RenderPdf_Baseline draws the very same slips with a bare QPainter from a list made
 // beforehand: the difference is what the engine costs on top of the painting itself.
 // BM_RenderPdf_Relatorio_QPainter (bench_report.cpp) compares the report engine alone on a lighter page.
+// The 3,000-page runs weigh the pass that tells viewers to print at actual size against the rendering:
+// ExportaPdf with it, the same drawing into Qt's writer without it, and the pass alone on the result.
 #include "AplicacaoGui.h"
 #include "printing/ExecucaoImpressao.h"
 #include "report/Memo.h"
+#include "report/PdfTamanhoReal.h"
 #include "report/Rotulo.h"
 #include "report/SaidaRelatorio.h"
 #include "store/DataModulo.h"
 
 #include <benchmark/benchmark.h>
 
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
@@ -143,6 +147,75 @@ void BM_RenderPdf_Mega_Imagem(benchmark::State& State) {
     RendePdfMega(State, true);
 }
 BENCHMARK(BM_RenderPdf_Mega_Imagem)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+constexpr int PaginasGrandePdf = 3000;
+
+// A 3,000-page Mega-Sena run, assembled once for the loop.
+struct TGrandeExecucao {
+    QTemporaryDir Pasta;
+    TDM DM;
+    std::unique_ptr<TExecucaoImpressao> Execucao;
+
+    explicit TGrandeExecucao(benchmark::State& State) {
+        GaranteAplicacaoGui();
+        PreparaImpressao(DM, PaginasGrandePdf);
+        TMensagens Mensagens;
+        Execucao =
+            TExecucaoImpressao::Monta(ConfiguracaoMega(false, Pasta.path()), DM.CDSImpressao(), Mensagens);
+        if (!Execucao)
+            State.SkipWithError("the print run could not be assembled");
+    }
+    QString Arquivo(const char* Nome) const { return Pasta.filePath(QString::fromLatin1(Nome)); }
+};
+
+void ContaPaginas(benchmark::State& State) {
+    State.counters["paginas_por_s"] = benchmark::Counter(
+        static_cast<double>(State.iterations() * PaginasGrandePdf), benchmark::Counter::kIsRate);
+}
+
+void BM_RenderPdf_Mega_3000_ComTamanhoReal(benchmark::State& State) {
+    TGrandeExecucao Grande(State);
+    if (!Grande.Execucao)
+        return;
+    for (auto _ : State)
+        if (!ExportaPdf(Grande.Execucao->Relatorio(), Grande.Arquivo("volantes.pdf")).Sucesso)
+            State.SkipWithError("the PDF could not be written");
+    ContaPaginas(State);
+}
+BENCHMARK(BM_RenderPdf_Mega_3000_ComTamanhoReal)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+void BM_RenderPdf_Mega_3000_SemTamanhoReal(benchmark::State& State) {
+    TGrandeExecucao Grande(State);
+    if (!Grande.Execucao)
+        return;
+    TRelatorio& Relatorio = Grande.Execucao->Relatorio();
+    for (auto _ : State) {
+        QPdfWriter Escritor(Grande.Arquivo("volantes.pdf"));
+        Escritor.setResolution(96);
+        Escritor.setPageLayout(Relatorio.LayoutPapel());
+        QPainter Pintor(&Escritor);
+        DesenhaTodasPaginas(Relatorio, Pintor, Escritor);
+    }
+    ContaPaginas(State);
+}
+BENCHMARK(BM_RenderPdf_Mega_3000_SemTamanhoReal)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+// The pass alone: the 3,000-page PDF read and written again with the viewer preferences.
+void BM_RenderPdf_Mega_3000_SoTamanhoReal(benchmark::State& State) {
+    TGrandeExecucao Grande(State);
+    if (!Grande.Execucao || !ExportaPdf(Grande.Execucao->Relatorio(), Grande.Arquivo("rascunho.pdf")).Sucesso)
+        return State.SkipWithError("the PDF could not be written");
+    QFile Rascunho(Grande.Arquivo("rascunho.pdf"));
+    Rascunho.open(QIODevice::ReadWrite);
+    for (auto _ : State) {
+        QFile Destino(Grande.Arquivo("volantes.pdf"));
+        if (!Destino.open(QIODevice::WriteOnly) || !CopiaPdfEmTamanhoReal(Rascunho, Destino).isEmpty())
+            State.SkipWithError("the pass failed");
+    }
+    State.counters["bytes"] = static_cast<double>(Rascunho.size());
+    ContaPaginas(State);
+}
+BENCHMARK(BM_RenderPdf_Mega_3000_SoTamanhoReal)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
 // What one slip draws, taken from the engine once the slip is filled.
 struct TDesenhoVolante {

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     cmake g++ ninja-build pkg-config
-    qt6-base-dev
+    qt6-base-dev libqpdf-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core ca-certificates
     fonts-liberation2 poppler-utils

@@ -1,14 +1,17 @@
 #include "report/SaidaRelatorio.h"
 
+#include "report/PdfTamanhoReal.h"
 #include "report/Relatorio.h"
 
 #include "catalogue/GravacaoSegura.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
+#include <QTemporaryFile>
 
 #include <cmath>
 
@@ -55,8 +58,14 @@ TResultadoSaida ExportaPdf(TRelatorio& Relatorio, const QString& Caminho, const 
     QSaveFile Arquivo(Caminho);
     if (!Arquivo.open(QIODevice::WriteOnly))
         return TResultadoSaida::Falha(MensagemPdf(Caminho, Arquivo.errorString()));
+    // Qt's writer draws into a draft beside the target; the copy that tells viewers to print at actual
+    // size is what goes into place.
+    QTemporaryFile Rascunho(
+        QFileInfo(Caminho).absoluteDir().filePath(QStringLiteral(".cartelim-XXXXXX.pdf")));
+    if (!Rascunho.open())
+        return TResultadoSaida::Falha(MensagemPdf(Caminho, Rascunho.errorString()));
     {
-        QPdfWriter Escritor(&Arquivo);
+        QPdfWriter Escritor(&Rascunho);
         Escritor.setResolution(ResolucaoSaida);
         Escritor.setPageLayout(Relatorio.LayoutPapel());
         Escritor.setTitle(Titulo);
@@ -69,6 +78,10 @@ TResultadoSaida ExportaPdf(TRelatorio& Relatorio, const QString& Caminho, const 
         }
         DesenhaTodasPaginas(Relatorio, Pintor, Escritor);
         Pintor.end();
+    }
+    if (const QString Motivo = CopiaPdfEmTamanhoReal(Rascunho, Arquivo); !Motivo.isEmpty()) {
+        Arquivo.cancelWriting();
+        return TResultadoSaida::Falha(MensagemPdf(Caminho, Motivo));
     }
     if (QString Motivo; !ConfirmaGravacao(Arquivo, Motivo))
         return TResultadoSaida::Falha(MensagemPdf(Caminho, Motivo));

@@ -231,6 +231,36 @@ TEST_F(LoteTest, NumerosNoFormatoBrasileiroEmQualquerMaquina) {
         << Resultado.Saida.toStdString();
 }
 
+// Viewers are told to print the PDF at actual size, and the page is the paper of the run: A4 for the
+// sheets, the slip itself on the +Milionária slip's own paper.
+TEST_F(LoteTest, PdfImprimeEmTamanhoReal) {
+    const struct {
+        QStringList Argumentos;
+        const char* Jogo;
+        const char* Tamanho;
+    } Casos[] = {
+        {{QStringLiteral("--modalidade"), QStringLiteral("Mega-sena")}, "01 02 03 04 05 06\n", "842 x 595"},
+        {{QStringLiteral("--modalidade"), QStringLiteral("Mais Milionária"), QStringLiteral("--modelo"),
+          QStringLiteral("0"), QStringLiteral("--trevos"), QStringLiteral("1,2"),
+          QStringLiteral("--volante-original")},
+         "01 02 03 04 05 06\n",
+         "595 x 425"},
+    };
+    for (const auto& Caso : Casos) {
+        SCOPED_TRACE(Caso.Argumentos.join(u' ').toStdString());
+        const TResultadoProcesso Resultado =
+            Executa(Caso.Argumentos + QStringList{QStringLiteral("--pdf"), QStringLiteral("volantes.pdf"),
+                                                  QStringLiteral("-")},
+                    Caso.Jogo);
+        ASSERT_EQ(Resultado.Situacao, 0) << Resultado.Erros.toStdString();
+        QFile Pdf(Caminho(QStringLiteral("volantes.pdf")));
+        ASSERT_TRUE(Pdf.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(Pdf.readAll().contains("/ViewerPreferences << /PrintScaling /None >>"));
+        EXPECT_TRUE(ExecutaFerramenta(QStringLiteral("pdfinfo"), {Pdf.fileName()})
+                        .contains(QStringLiteral("Page size:       ") + QLatin1String(Caso.Tamanho)));
+    }
+}
+
 // A failure leaves the earlier file of the same name as it was.
 TEST_F(LoteTest, FalhaGuardaOArquivoAnterior) {
     Grava(QStringLiteral("jogos.txt"), DezJogosMega);
