@@ -1,10 +1,10 @@
+#include "MemoriaDoProcesso.h"
 #include "entry/ImportaFechamento.h"
 #include "entry/ValidaJogo.h"
 #include "store/DataModulo.h"
 
 #include <benchmark/benchmark.h>
 
-#include <QFile>
 #include <QList>
 #include <QString>
 
@@ -107,24 +107,6 @@ QString MilhaoDeJogosLotofacil() {
     return Texto;
 }
 
-// Largest resident set of the process in megabytes, and its reset, so that one run is measured alone.
-double PicoDeMemoriaMB() {
-    QFile Status(u"/proc/self/status"_s);
-    if (!Status.open(QIODevice::ReadOnly | QIODevice::Text))
-        return -1;
-    for (const QByteArray& Linha : Status.readAll().split('\n')) {
-        if (Linha.startsWith("VmHWM:"))
-            return Linha.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
-    }
-    return -1;
-}
-
-void ZeraPicoDeMemoria() {
-    QFile ClearRefs(u"/proc/self/clear_refs"_s);
-    if (ClearRefs.open(QIODevice::WriteOnly))
-        ClearRefs.write("5");
-}
-
 void BM_ImportaFechamento_1M(benchmark::State& Estado) {
     const QString Texto = MilhaoDeJogosLotofacil();
     const TPedidoImportacao Pedido{u"Lotofacil"_s, 15, u"Um milhão"_s, false};
@@ -143,7 +125,7 @@ void BM_ImportaFechamento_1M(benchmark::State& Estado) {
         Estado.PauseTiming();
         if (!Resultado.FechamentoGravado || DM->QdeJogos() != 1'000'000)
             Estado.SkipWithError("the closing was not stored whole");
-        Pico = std::max(Pico, PicoDeMemoriaMB());
+        Pico = std::max(Pico, MemoriaDoProcesso("VmHWM:") / (1024 * 1024));
         DM.reset();
         Estado.ResumeTiming();
     }

@@ -1,9 +1,9 @@
+#include "MemoriaDoProcesso.h"
 #include "store/DataModulo.h"
 
 #include <benchmark/benchmark.h>
 
 #include <QElapsedTimer>
-#include <QFile>
 #include <QStringList>
 
 #include <malloc.h>
@@ -16,18 +16,6 @@
 namespace {
 
 constexpr int QdeJogosGrande = 1'000'000;
-
-// Resident memory of the process in bytes, from /proc/self/status.
-double MemoriaResidente() {
-    QFile Status(QStringLiteral("/proc/self/status"));
-    if (!Status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& Linha : Status.readAll().split('\n')) {
-        if (Linha.startsWith("VmRSS:"))
-            return Linha.mid(6).trimmed().split(' ').first().toDouble() * 1024;
-    }
-    return 0;
-}
 
 // Lotofácil games: 15 distinct numbers of 1..25, ascending, normalised, from a fixed seed.
 QStringList JogosLotofacil(int Qde) {
@@ -59,7 +47,7 @@ void BM_PopulaCDSImpressao_1M(benchmark::State& State) {
     {
         const QStringList Jogos = JogosLotofacil(QdeJogosGrande);
         malloc_trim(0);
-        const double Antes = MemoriaResidente();
+        const double Antes = MemoriaDoProcesso("VmRSS:");
         QElapsedTimer Relogio;
         Relogio.start();
         DM.AtivaFiltro_MASTER(false);
@@ -67,7 +55,7 @@ void BM_PopulaCDSImpressao_1M(benchmark::State& State) {
                                        {});
         DM.AtivaFiltro_MASTER(true);
         State.counters["s_insercao"] = double(Relogio.nsecsElapsed()) / 1e9;
-        const double Depois = MemoriaResidente();
+        const double Depois = MemoriaDoProcesso("VmRSS:");
         State.counters["MB_fechamento"] = (Depois - Antes) / (1024 * 1024);
         State.counters["bytes_por_jogo"] = (Depois - Antes) / QdeJogosGrande;
     }

@@ -1,5 +1,6 @@
 // The main window with large closings: importing pasted text through the import page until the games
 // grid shows the games, and scrolling a grid over a million games.
+#include "ExecutaBenchmarks.h"
 #include "catalogue/InicioPrograma.h"
 #include "store/DataModulo.h"
 #include "ui/DialogosProgramados.h"
@@ -116,10 +117,5 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication Aplicacao(argc, argv);
     const TInicioPrograma Inicio(Aplicacao, QStringLiteral("cartelim"));
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return ExecutaBenchmarks(argc, argv);
 }

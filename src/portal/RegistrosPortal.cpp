@@ -8,6 +8,7 @@
 #include <QTimeZone>
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -114,37 +115,61 @@ void TGamesClass::SetDatacriacao(const QDateTime& Datacriacao) {
 QList<TCombination> TGamesClass::Combinations() const {
     QList<TCombination> Lista;
     Lista.reserve(QdeCombinacoes());
-    for (qsizetype i = 0; i < QdeCombinacoes(); ++i) {
-        const std::span<const int> Numeros = Combinacao(i);
-        Lista.append(TCombination(Numeros.begin(), Numeros.end()));
-    }
+    for (qsizetype i = 0; i < QdeCombinacoes(); ++i)
+        Lista.append(Combinacao(i));
     return Lista;
 }
 
 void TGamesClass::SetCombinations(const QList<TCombination>& Combinations) {
-    FNumeros.clear();
-    FFimDaCombinacao.clear();
+    LimpaCombinacoes();
     for (const TCombination& Numeros : Combinations)
         AcrescentaCombinacao(Numeros);
 }
 
-std::span<const int> TGamesClass::Combinacao(qsizetype Indice) const {
-    const qsizetype Inicio = Indice == 0 ? 0 : FFimDaCombinacao[Indice - 1];
-    return std::span<const int>(FNumeros.constData() + Inicio,
-                                std::size_t(FFimDaCombinacao[Indice] - Inicio));
+void TGamesClass::LimpaCombinacoes() {
+    FNumerosCurtos.clear();
+    FNumerosLargos.clear();
+    FLargos = false;
+    FFimDaCombinacao.clear();
+}
+
+TCombination TGamesClass::Combinacao(qsizetype Indice) const {
+    TCombination Numeros;
+    Numeros.reserve(FFimDaCombinacao[Indice] - InicioDaCombinacao(Indice));
+    for (qsizetype k = InicioDaCombinacao(Indice); k < FFimDaCombinacao[Indice]; ++k)
+        Numeros.append(NumeroEm(k));
+    return Numeros;
+}
+
+void TGamesClass::AcrescentaNumero(int Numero) {
+    if (!FLargos && Numero >= std::numeric_limits<qint16>::min() &&
+        Numero <= std::numeric_limits<qint16>::max()) {
+        FNumerosCurtos.append(qint16(Numero));
+        return;
+    }
+    if (!FLargos) {
+        FNumerosLargos = QList<int>(FNumerosCurtos.cbegin(), FNumerosCurtos.cend());
+        FNumerosCurtos = QList<qint16>();
+        FLargos = true;
+    }
+    FNumerosLargos.append(Numero);
 }
 
 void TGamesClass::AcrescentaCombinacao(std::span<const int> Numeros) {
-    FNumeros.reserve(FNumeros.size() + qsizetype(Numeros.size()));
     for (const int Numero : Numeros)
-        FNumeros.append(Numero);
-    FFimDaCombinacao.append(FNumeros.size());
+        AcrescentaNumero(Numero);
+    FFimDaCombinacao.append(quint32(QdeNumeros()));
 }
 
 bool operator==(const TGamesClass& A, const TGamesClass& B) {
-    return A.FTitle == B.FTitle && A.FGame == B.FGame && A.FDozens == B.FDozens &&
-           A.FDatacriacao == B.FDatacriacao && std::ranges::equal(A.FNumeros, B.FNumeros) &&
-           std::ranges::equal(A.FFimDaCombinacao, B.FFimDaCombinacao);
+    if (A.FTitle != B.FTitle || A.FGame != B.FGame || A.FDozens != B.FDozens ||
+        A.FDatacriacao != B.FDatacriacao || !std::ranges::equal(A.FFimDaCombinacao, B.FFimDaCombinacao))
+        return false;
+    for (qsizetype k = 0; k < A.QdeNumeros(); ++k) {
+        if (A.NumeroEm(k) != B.NumeroEm(k))
+            return false;
+    }
+    return true;
 }
 
 TCombinationList TGamesClass::combinationsList() const {
@@ -152,10 +177,10 @@ TCombinationList TGamesClass::combinationsList() const {
     Textos.reserve(QdeCombinacoes());
     for (qsizetype i = 0; i < QdeCombinacoes(); ++i) {
         QString Texto;
-        for (const int Numero : Combinacao(i)) {
+        for (qsizetype k = InicioDaCombinacao(i); k < FFimDaCombinacao[i]; ++k) {
             if (!Texto.isEmpty())
                 Texto += u", ";
-            Texto += QString::number(Numero);
+            Texto += QString::number(NumeroEm(k));
         }
         Textos.append(Texto);
     }
@@ -190,13 +215,12 @@ bool TGamesClass::LeDe(TLeitorJson& Leitor) {
 }
 
 bool TGamesClass::LeCombinacoes(TLeitorJson& Leitor) {
-    FNumeros.clear();
-    FFimDaCombinacao.clear();
+    LimpaCombinacoes();
     if (Leitor.Proximo() == TTipo::Nulo)
         return Leitor.LeNulo();
     if (Leitor.Proximo() != TTipo::Lista)
         return TipoErrado(Leitor, Membro("combinations"), QStringLiteral("uma lista de jogos"));
-    return Leitor.LeLista([&] {
+    const bool Lidas = Leitor.LeLista([&] {
         if (Leitor.Proximo() != TTipo::Lista)
             return TipoErrado(Leitor, QStringLiteral("cada jogo de \"combinations\""),
                               QStringLiteral("uma lista de números"));
@@ -207,12 +231,17 @@ bool TGamesClass::LeCombinacoes(TLeitorJson& Leitor) {
             int Numero = 0;
             if (!Leitor.LeInteiro(Numero))
                 return false;
-            FNumeros.append(Numero);
+            AcrescentaNumero(Numero);
             return true;
         });
-        FFimDaCombinacao.append(FNumeros.size());
+        FFimDaCombinacao.append(quint32(QdeNumeros()));
         return Lido;
     });
+    // The lists grew by doubling; a set keeps only what it holds.
+    FNumerosCurtos.squeeze();
+    FNumerosLargos.squeeze();
+    FFimDaCombinacao.squeeze();
+    return Lidas;
 }
 
 bool TGamesClass::LeMembro(TLeitorJson& Leitor, const QString& Nome) {

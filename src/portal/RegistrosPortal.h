@@ -9,6 +9,7 @@
 
 #include <memory>
 #include <span>
+#include <utility>
 
 class QJsonObject;
 class TLeitorJson;
@@ -42,11 +43,11 @@ public:
     void SetDatacriacao(const QDateTime& Datacriacao);
 
     // The games, one list of numbers each. They are kept packed, one run of numbers for the whole
-    // set: a game costs its numbers and one end mark.
+    // set, in 16 bits while every number fits: a game of 15 numbers costs 34 bytes.
     QList<TCombination> Combinations() const;
     void SetCombinations(const QList<TCombination>& Combinations);
     qsizetype QdeCombinacoes() const { return FFimDaCombinacao.size(); }
-    std::span<const int> Combinacao(qsizetype Indice) const;
+    TCombination Combinacao(qsizetype Indice) const;
     void AcrescentaCombinacao(std::span<const int> Numeros);
 
     // For every game, in order, the decimal texts of its numbers joined by ", ": [1, 5, 12] gives
@@ -67,14 +68,27 @@ public:
 
 private:
     bool LeCombinacoes(TLeitorJson& Leitor);
+    void AcrescentaNumero(int Numero);
+    qsizetype QdeNumeros() const { return FLargos ? FNumerosLargos.size() : FNumerosCurtos.size(); }
+    int NumeroEm(qsizetype Posicao) const {
+        return FLargos ? FNumerosLargos[Posicao] : FNumerosCurtos[Posicao];
+    }
+    qsizetype InicioDaCombinacao(qsizetype Indice) const {
+        return Indice == 0 ? 0 : FFimDaCombinacao[Indice - 1];
+    }
+    void LimpaCombinacoes();
 
     QString FTitle;
     QString FGame;
     QString FDozens;
     QDateTime FDatacriacao;
-    QList<int> FNumeros;
-    // Where each game's numbers end in FNumeros.
-    QList<qsizetype> FFimDaCombinacao;
+    // The numbers of all games, in FNumerosCurtos while every one fits 16 bits, otherwise all of them
+    // in FNumerosLargos.
+    QList<qint16> FNumerosCurtos;
+    QList<int> FNumerosLargos;
+    bool FLargos = false;
+    // Where each game's numbers end.
+    QList<quint32> FFimDaCombinacao;
 };
 
 // The answer of a login: the user's game sets in the order in which they are stored ("games") and the
@@ -83,6 +97,8 @@ class TLoteriaResult {
 public:
     const QList<TGamesClass>& Games() const { return FGames; }
     void SetGames(const QList<TGamesClass>& Games) { FGames = Games; }
+    // Takes the game sets out of the answer, which keeps none, so that each can be freed once stored.
+    QList<TGamesClass> TiraGames() { return std::exchange(FGames, {}); }
     const QString& Mesage() const { return FMesage; }
     void SetMesage(const QString& Mesage) { FMesage = Mesage; }
 

@@ -231,8 +231,8 @@ void TPaginaAutenticacao::BtnAutenticarClick() {
     Q_EMIT JogosBaixados(Primeiro);
 }
 
-int TPaginaAutenticacao::GravaJogos(const TLoteriaResult& Resultado) {
-    const QList<TGamesClass>& Conjuntos = Resultado.Games();
+int TPaginaAutenticacao::GravaJogos(TLoteriaResult& Resultado) {
+    QList<TGamesClass> Conjuntos = Resultado.TiraGames();
     const int Qde = int(Conjuntos.size());
     TFormAguarde Aguarde(window());
     Aguarde.Label1()->setText(QStringLiteral("Processando Dados Coletados :)"));
@@ -257,6 +257,8 @@ int TPaginaAutenticacao::GravaJogos(const TLoteriaResult& Resultado) {
         QCoreApplication::processEvents();
         const int Antes = FDM.QdeFechamentos();
         GravaConjuntoBaixado(FDM, Conjuntos[k - 1], Validador);
+        // Freed once stored, so that the answer and its closings are never held twice.
+        Conjuntos[k - 1] = TGamesClass();
         if (Primeiro < 0 && FDM.QdeFechamentos() > Antes)
             Primeiro = Antes;
     }

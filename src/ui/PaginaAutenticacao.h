@@ -49,7 +49,7 @@ Q_SIGNALS:
 private:
     void BtnAutenticarClick();
     // Steps after the answer arrived: each game set stored, with the counter; the first new closing.
-    int GravaJogos(const TLoteriaResult& Resultado);
+    int GravaJogos(TLoteriaResult& Resultado);
 
     TDM& FDM;
     TDialogos& FDialogos;

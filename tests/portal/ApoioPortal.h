@@ -16,7 +16,9 @@ inline void PrintTo(const QString& Texto, std::ostream* Saida) {
 // pointer, which the undefined behaviour sanitizer stops.
 inline std::vector<std::vector<int>> Numeros(const TGamesClass& Conjunto) {
     std::vector<std::vector<int>> Jogos;
-    for (qsizetype i = 0; i < Conjunto.QdeCombinacoes(); ++i)
-        Jogos.emplace_back(Conjunto.Combinacao(i).begin(), Conjunto.Combinacao(i).end());
+    for (qsizetype i = 0; i < Conjunto.QdeCombinacoes(); ++i) {
+        const TCombination Jogo = Conjunto.Combinacao(i);
+        Jogos.emplace_back(Jogo.begin(), Jogo.end());
+    }
     return Jogos;
 }

@@ -37,6 +37,17 @@ TEST(RegistrosPortalTest, CombinationsListJoinsTheNumbersOfEachGameInOrder) {
     TGamesClass Copia;
     Copia.SetCombinations(Jogos.Combinations());
     EXPECT_EQ(Copia, Jogos);
+
+    // Numbers beyond 16 bits, also after smaller ones, come back as they went in.
+    const TGamesClass Grandes =
+        Conjunto({}, {}, {{1, 2}, {40'000, -40'000}, {2'147'483'647, -2'147'483'647 - 1}, {3}});
+    EXPECT_EQ(Numeros(Grandes), (std::vector<std::vector<int>>{
+                                    {1, 2}, {40'000, -40'000}, {2'147'483'647, -2'147'483'647 - 1}, {3}}));
+    EXPECT_EQ(Grandes.combinationsList()[2], QStringLiteral("2147483647, -2147483648"));
+    const auto Lidos = TGamesClass::FromJsonString(Grandes.ToJsonString().toUtf8());
+    ASSERT_TRUE(Lidos);
+    EXPECT_EQ(*Lidos, Grandes);
+    EXPECT_FALSE(Grandes == Conjunto({}, {}, {{1, 2}, {40'000, -40'000}, {2'147'483'647, 0}, {3}}));
 }
 
 TEST(RegistrosPortalTest, EveryRecordReadsBackWhatItWrote) {
@@ -205,7 +216,7 @@ TEST(RegistrosPortalTest, AMillionCombinationsAreRead) {
     const TGamesClass& Jogos = Resultado->Games()[0];
     ASSERT_EQ(Jogos.QdeCombinacoes(), Qde);
     EXPECT_EQ(Jogos.Combinacao(Qde - 1)[0], (Qde - 1) % 80 + 1);
-    EXPECT_EQ(Jogos.Combinacao(Qde - 1).size(), 5u);
+    EXPECT_EQ(Jogos.Combinacao(Qde - 1).size(), 5);
 }
 
 TEST(RegistrosPortalTest, TextsKeepEveryCharacterAndMendBrokenOnes) {
