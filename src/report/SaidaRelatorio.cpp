@@ -38,7 +38,8 @@ void AjustaPintorParaPixelsRelatorio(QPainter& Pintor) {
                  Dispositivo->logicalDpiY() / PixelsRelatorio::PorPolegada);
 }
 
-void DesenhaTodasPaginas(TRelatorio& Relatorio, QPainter& Pintor, QPagedPaintDevice& Dispositivo) {
+bool DesenhaTodasPaginas(TRelatorio& Relatorio, QPainter& Pintor, QPagedPaintDevice& Dispositivo,
+                         const TAcompanhaPaginas& Acompanha) {
     const int Paginas = Relatorio.QdePaginas();
     for (int Indice = 0; Indice < Paginas; ++Indice) {
         if (Indice > 0)
@@ -47,10 +48,18 @@ void DesenhaTodasPaginas(TRelatorio& Relatorio, QPainter& Pintor, QPagedPaintDev
         AjustaPintorParaPixelsRelatorio(Pintor);
         Relatorio.DesenhaPagina(Pintor, Indice);
         Pintor.restore();
+        if (Acompanha && !Acompanha(Indice + 1, Paginas))
+            return false;
     }
+    return true;
 }
 
-TResultadoSaida ExportaPdf(TRelatorio& Relatorio, const QString& Caminho, const QString& Titulo) {
+QString MensagemInterrompida() {
+    return QStringLiteral("A gravação foi interrompida.");
+}
+
+TResultadoSaida ExportaPdf(TRelatorio& Relatorio, const QString& Caminho, const QString& Titulo,
+                           const TAcompanhaPaginas& Acompanha) {
     if (Relatorio.QdePaginas() == 0)
         return TResultadoSaida::Falha(MensagemPdf(Caminho, QStringLiteral("O relatório não tem páginas.")));
     // Written to a temporary file beside the target and renamed at the end: a failure leaves no
@@ -76,8 +85,12 @@ TResultadoSaida ExportaPdf(TRelatorio& Relatorio, const QString& Caminho, const 
             return TResultadoSaida::Falha(
                 MensagemPdf(Caminho, QStringLiteral("O PDF não pôde ser iniciado.")));
         }
-        DesenhaTodasPaginas(Relatorio, Pintor, Escritor);
+        const bool Completo = DesenhaTodasPaginas(Relatorio, Pintor, Escritor, Acompanha);
         Pintor.end();
+        if (!Completo) {
+            Arquivo.cancelWriting();
+            return TResultadoSaida::Falha(MensagemPdf(Caminho, MensagemInterrompida()));
+        }
     }
     if (const QString Motivo = CopiaPdfEmTamanhoReal(Rascunho, Arquivo); !Motivo.isEmpty()) {
         Arquivo.cancelWriting();

@@ -23,8 +23,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString ModeloTemporario = u".cartelim-lote-XXXXXX"_s;
-
 QString Nativo(const QString& Caminho) {
     return QDir::toNativeSeparators(Caminho);
 }
@@ -109,6 +107,9 @@ TResultadoSaida TSaidasLote::Produz(TExecucaoImpressao& Execucao, const QString&
         if (!Resultado.Sucesso)
             return Resultado;
     }
+    // Asked to end after the last page: nothing is put in place.
+    if (TInterrupcao::Pedida())
+        return TResultadoSaida::Falha(MensagemInterrompida());
     return Confirma();
 }
 
@@ -119,11 +120,12 @@ TResultadoSaida TSaidasLote::GravaPdf(TRelatorio& Relatorio, const QString& Nome
     if (!Alvo.absoluteDir().exists())
         return TResultadoSaida::Falha(
             FalhaPdf(FPdf, u"A pasta \"%1\" não existe."_s.arg(Nativo(Alvo.absolutePath()))));
-    FTemporarioPdf = std::make_unique<QTemporaryDir>(Alvo.absoluteDir().filePath(ModeloTemporario));
-    if (!FTemporarioPdf->isValid())
-        return TResultadoSaida::Falha(FalhaPdf(FPdf, FTemporarioPdf->errorString()));
-    const QString Temporario = FTemporarioPdf->filePath(u"saida.pdf"_s);
-    TResultadoSaida Resultado = ExportaPdf(Relatorio, Temporario, NomeDocumento);
+    FTemporarioPdf = std::make_unique<TPastaTemporaria>(Alvo.absolutePath());
+    if (!FTemporarioPdf->Valida())
+        return TResultadoSaida::Falha(FalhaPdf(FPdf, FTemporarioPdf->Erro()));
+    const QString Temporario = FTemporarioPdf->Caminho(u"saida.pdf"_s);
+    TResultadoSaida Resultado =
+        ExportaPdf(Relatorio, Temporario, NomeDocumento, [](int, int) { return !TInterrupcao::Pedida(); });
     // The user knows the file by the name asked for, not by the temporary one.
     Resultado.Mensagem.replace(Nativo(Temporario), Nativo(FPdf));
     return Resultado;
@@ -137,10 +139,9 @@ TResultadoSaida TSaidasLote::GravaPng(TRelatorio& Relatorio) {
                 u"Não foi possível criar a pasta das imagens \"%1\"."_s.arg(Nativo(FPastaPng)));
         FPastaPngCriada = true;
     }
-    FTemporarioPng = std::make_unique<QTemporaryDir>(Pasta.filePath(ModeloTemporario));
-    if (!FTemporarioPng->isValid())
-        return TResultadoSaida::Falha(
-            FalhaPng(Pasta.filePath(NomeDaPagina(0)), FTemporarioPng->errorString()));
+    FTemporarioPng = std::make_unique<TPastaTemporaria>(Pasta.path());
+    if (!FTemporarioPng->Valida())
+        return TResultadoSaida::Falha(FalhaPng(Pasta.filePath(NomeDaPagina(0)), FTemporarioPng->Erro()));
     const int Quantidade = Relatorio.QdePaginas();
     if (Quantidade == 0)
         return TResultadoSaida::Falha(FalhaPng(Pasta.filePath(NomeDaPagina(0)), u"Não há páginas."_s));
@@ -150,9 +151,11 @@ TResultadoSaida TSaidasLote::GravaPng(TRelatorio& Relatorio) {
             return TResultadoSaida::Falha(
                 FalhaPng(Pasta.filePath(Nome), u"Já existe uma pasta com esse nome."_s));
         if (QString Motivo;
-            !::GravaPng(ImagemPagina(Relatorio, Indice, FDpi), FTemporarioPng->filePath(Nome), Motivo))
+            !::GravaPng(ImagemPagina(Relatorio, Indice, FDpi), FTemporarioPng->Caminho(Nome), Motivo))
             return TResultadoSaida::Falha(FalhaPng(Pasta.filePath(Nome), Motivo));
         FPaginasPng.append(Nome);
+        if (TInterrupcao::Pedida())
+            return TResultadoSaida::Falha(FalhaPng(Pasta.filePath(Nome), MensagemInterrompida()));
     }
     return TResultadoSaida::Ok();
 }
@@ -171,7 +174,7 @@ TResultadoSaida TSaidasLote::Confirma() {
         const QDir Pasta(FPastaPng);
         // The earlier pages are put aside in the temporary folder, not overwritten, so that a failed
         // move can bring every one of them back.
-        const QDir Anteriores(FTemporarioPng->filePath(u"anteriores"_s));
+        const QDir Anteriores(FTemporarioPng->Caminho(u"anteriores"_s));
         if (!Anteriores.exists() && !QDir().mkpath(Anteriores.path()))
             return TResultadoSaida::Falha(
                 FalhaPng(Pasta.filePath(FPaginasPng.value(0)), u"A pasta temporária não pôde ser usada."_s));
@@ -184,7 +187,7 @@ TResultadoSaida TSaidasLote::Confirma() {
             }
             if (Existe)
                 FGuardados.append({Anteriores.filePath(Nome), Alvo});
-            if (!Move(FTemporarioPng->filePath(Nome), Alvo, Motivo)) {
+            if (!Move(FTemporarioPng->Caminho(Nome), Alvo, Motivo)) {
                 DesfazConfirmados();
                 return TResultadoSaida::Falha(FalhaPng(Alvo, Motivo));
             }
@@ -195,7 +198,7 @@ TResultadoSaida TSaidasLote::Confirma() {
             QString::number(FDpi), Paginas(FPaginasPng.size()), Nativo(FPastaPng)));
     }
     if (FTemporarioPdf) {
-        if (!Move(FTemporarioPdf->filePath(u"saida.pdf"_s), FPdf, Motivo)) {
+        if (!Move(FTemporarioPdf->Caminho(u"saida.pdf"_s), FPdf, Motivo)) {
             DesfazConfirmados();
             return TResultadoSaida::Falha(FalhaPdf(FPdf, Motivo));
         }

@@ -3,10 +3,11 @@
 #include "catalogue/Mensagem.h"
 #include "printing/Impressao.h"
 #include "report/SaidaRelatorio.h"
+#include "tools/lote/Interrupcao.h"
+#include "tools/lote/PastaTemporaria.h"
 
 #include <QString>
 #include <QStringList>
-#include <QTemporaryDir>
 
 #include <memory>
 #include <utility>
@@ -17,6 +18,7 @@ struct TOpcoesLote;
 // The outputs of one batch print: a PDF file, one PNG image per page, a printer. Files are drawn into
 // hidden temporary folders beside their targets and moved into place only once every output has
 // succeeded, so a failure leaves no output file behind (an earlier file of the same name is kept).
+// SIGINT, SIGTERM and SIGHUP stop the drawing after the current page and count as a failure.
 // The printer comes last among the drawings: a job sent cannot be taken back.
 class TSaidasLote {
 public:
@@ -47,13 +49,15 @@ private:
     // Warns of page images beyond this print's last page, which a longer earlier print left.
     void AvisaPaginasAntigas();
 
+    // First, so that the signals are noted until the temporary folders are gone.
+    TInterrupcao FInterrupcao;
     QString FPdf;
     QString FPastaPng;
     int FDpi = 96;
     QString FImpressora;
 
-    std::unique_ptr<QTemporaryDir> FTemporarioPdf;
-    std::unique_ptr<QTemporaryDir> FTemporarioPng;
+    std::unique_ptr<TPastaTemporaria> FTemporarioPdf;
+    std::unique_ptr<TPastaTemporaria> FTemporarioPng;
     bool FPastaPngCriada = false;
     QStringList FPaginasPng; // file names inside the PNG folder
     QStringList FConfirmados;

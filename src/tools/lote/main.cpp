@@ -2,6 +2,7 @@
 #include "catalogue/InicioPrograma.h"
 #include "store/CorteDeTexto.h"
 #include "tools/lote/CaminhoNativo.h"
+#include "tools/lote/Interrupcao.h"
 #include "tools/lote/Lote.h"
 #include "tools/lote/OpcoesLote.h"
 
@@ -73,6 +74,9 @@ int main(int argc, char** argv) {
                                                 }});
     try {
         const TSituacaoLote Situacao = Lote.Executa();
+        // Interrupted: the outputs were thrown away; the program ends as the signal asked.
+        if (Situacao != TSituacaoLote::Impresso && TInterrupcao::Pedida())
+            TInterrupcao::TerminaPeloSinal();
         if (Situacao == TSituacaoLote::ErroDeUso)
             Escreve(stderr, TextoUsoLote());
         return int(Situacao);
