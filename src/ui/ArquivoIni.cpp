@@ -1,12 +1,14 @@
 #include "ui/ArquivoIni.h"
 
 #include "catalogue/GravacaoSegura.h"
+#include "catalogue/LeituraLimitada.h"
+#include "entry/ArquivoTexto.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
-#include <QStringDecoder>
 
 namespace {
 
@@ -46,19 +48,20 @@ bool MesmoNome(const QString& A, const QString& B) {
 
 TArquivoIni TArquivoIni::DeTexto(const QByteArray& Conteudo) {
     TArquivoIni Arquivo;
-    QByteArray Bytes = Conteudo;
+    QByteArrayView Bytes = Conteudo;
     if (Bytes.startsWith(BomUtf8)) {
         Arquivo.FComBom = true;
-        Bytes.remove(0, BomUtf8.size());
+        Bytes = Bytes.sliced(BomUtf8.size());
     }
-    QStringDecoder Utf8(QStringDecoder::Utf8);
-    QString Texto = Utf8(Bytes);
-    if (Utf8.hasError())
-        Texto = QString::fromLatin1(Bytes);
-    if (Texto.contains(QStringLiteral("\r\n")))
-        Arquivo.FFimDeLinha = QStringLiteral("\r\n");
-    Texto.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    Arquivo.FLinhas = Texto.split(u'\n');
+    // Strictly UTF-8 or else Windows-1252, so that a last accented letter with no line end after it
+    // is not taken for a cut UTF-8 sequence and dropped.
+    Arquivo.FWindows1252 = !EhUtf8Valido(Bytes);
+    const QString Texto = Arquivo.FWindows1252 ? DeWindows1252(Bytes) : QString::fromUtf8(Bytes);
+    // Lines end in CR LF, LF or a bare CR (an old Mac file); the first line end found is the file's.
+    static const QRegularExpression FimDeLinha(QStringLiteral("\r\n|\r|\n"));
+    if (const QRegularExpressionMatch Primeiro = FimDeLinha.match(Texto); Primeiro.hasMatch())
+        Arquivo.FFimDeLinha = Primeiro.captured();
+    Arquivo.FLinhas = Texto.split(FimDeLinha);
     // A final line end leaves an empty piece that is not a line of its own.
     if (!Arquivo.FLinhas.isEmpty() && Arquivo.FLinhas.constLast().isEmpty())
         Arquivo.FLinhas.removeLast();
@@ -66,13 +69,10 @@ TArquivoIni TArquivoIni::DeTexto(const QByteArray& Conteudo) {
 }
 
 std::optional<TArquivoIni> TArquivoIni::Le(const QString& Caminho) {
-    QFile Arquivo(Caminho);
-    if (!Arquivo.open(QIODevice::ReadOnly))
+    const TLeituraLimitada Leitura = LeArquivoLimitado(QFile::encodeName(Caminho), TamanhoMaximo);
+    if (Leitura.Situacao != TLeituraLimitada::TSituacao::Lido)
         return std::nullopt;
-    const QByteArray Conteudo = Arquivo.readAll();
-    if (Arquivo.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return DeTexto(Conteudo);
+    return DeTexto(Leitura.Bytes);
 }
 
 qsizetype TArquivoIni::LinhaDaSecao(const QString& Secao) const {
@@ -133,8 +133,10 @@ void TArquivoIni::DefineValor(const QString& Secao, const QString& Chave, const 
 
 QByteArray TArquivoIni::Conteudo() const {
     QByteArray Bytes = FComBom ? BomUtf8 : QByteArray();
-    for (const QString& Linha : FLinhas)
-        Bytes += (Linha + FFimDeLinha).toUtf8();
+    for (const QString& Linha : FLinhas) {
+        const QString ComFim = Linha + FFimDeLinha;
+        Bytes += FWindows1252 ? CodificaWindows1252(ComFim) : ComFim.toUtf8();
+    }
     return Bytes;
 }
 

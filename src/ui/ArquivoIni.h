@@ -11,10 +11,15 @@
 // are compared without regard to case; the first occurrence of a section or key counts.
 class TArquivoIni {
 public:
+    // A calibration file is a few kilobytes; anything larger is not one.
+    static constexpr qint64 TamanhoMaximo = 1024 * 1024;
+
     TArquivoIni() = default;
-    // The file's lines; a file that is not UTF-8 is read as Latin-1 (an old hand-written file).
+    // The file's lines, whatever their line ends (CR LF, LF, a bare CR); a file that is not UTF-8 is
+    // read, and written back, as Windows-1252 (an old hand-written file).
     static TArquivoIni DeTexto(const QByteArray& Conteudo);
-    // The file at Caminho; none when it does not exist or cannot be read.
+    // The file at Caminho; none when it does not exist, cannot be read, is not a regular file (a
+    // device, a named pipe: never waited on) or is larger than TamanhoMaximo.
     static std::optional<TArquivoIni> Le(const QString& Caminho);
 
     // The trimmed value of the key in the section; none when either is missing.
@@ -37,4 +42,5 @@ private:
     QStringList FLinhas;
     QString FFimDeLinha = QStringLiteral("\n");
     bool FComBom = false;
+    bool FWindows1252 = false;
 };

@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+
 namespace {
 
 TEST(ArquivoIni, ReadsSectionsAndKeysAsPeopleWriteThem) {
@@ -74,6 +76,51 @@ TEST(ArquivoIni, KeepsLineEndsAndByteOrderMarkAndReadsLatin1) {
 
     const TArquivoIni Antigo = TArquivoIni::DeTexto(QByteArrayLiteral("[Mais Milion\xE1ria]\nTopo=3\n"));
     EXPECT_EQ(Antigo.Valor(QStringLiteral("Mais Milionária"), QStringLiteral("Topo")), QStringLiteral("3"));
+}
+
+// Saved once, the file is what every later save writes: line ends, accents and sections survive.
+TEST(ArquivoIni, LineEndsAndCodePagesStableFromTheFirstSave) {
+    const struct {
+        const char* Nome;
+        QByteArray Antes;
+        QByteArray Depois; // after setting [A] Topo=2
+    } Casos[] = {
+        {"bare CR after the last line", "[A]\r\nTopo=1\r", "[A]\r\nTopo=2\r\n"},
+        {"CR only", "[A]\rTopo=1\r[B]\rTopo=5\r", "[A]\rTopo=2\r[B]\rTopo=5\r"},
+        {"LF only", "[A]\nTopo=1\n", "[A]\nTopo=2\n"},
+        {"Windows-1252, accent last", "[A]\r\nTopo=1\r\nNome=Jos\xE9", "[A]\r\nTopo=2\r\nNome=Jos\xE9\r\n"},
+        {"UTF-8 with a mark", "\xEF\xBB\xBF[A]\nNome=Jos\xC3\xA9\nTopo=1",
+         "\xEF\xBB\xBF[A]\nNome=Jos\xC3\xA9\nTopo=2\n"},
+    };
+    for (const auto& Caso : Casos) {
+        TArquivoIni Primeira = TArquivoIni::DeTexto(Caso.Antes);
+        Primeira.DefineValor(QStringLiteral("A"), QStringLiteral("Topo"), QStringLiteral("2"));
+        EXPECT_EQ(Primeira.Conteudo(), Caso.Depois) << Caso.Nome;
+        TArquivoIni Segunda = TArquivoIni::DeTexto(Primeira.Conteudo());
+        Segunda.DefineValor(QStringLiteral("A"), QStringLiteral("Topo"), QStringLiteral("2"));
+        EXPECT_EQ(Segunda.Conteudo(), Caso.Depois) << Caso.Nome;
+    }
+    EXPECT_EQ(TArquivoIni::DeTexto("[A]\r\nNome=Jos\xE9").Valor(QStringLiteral("A"), QStringLiteral("Nome")),
+              QStringLiteral("José"));
+}
+
+// Only a regular file of at most TamanhoMaximo is read: a named pipe or a link to /dev/zero would
+// freeze the print manager or fill its memory.
+TEST(ArquivoIni, ReadsOnlyRegularFilesOfAStatedSize) {
+    QTemporaryDir Pasta;
+    ASSERT_TRUE(Pasta.isValid());
+    const QString Fila = Pasta.filePath(QStringLiteral("fila.ini"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(Fila).constData(), 0600), 0);
+    const QString Zero = Pasta.filePath(QStringLiteral("zero.ini"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), Zero));
+    const QString Grande = Pasta.filePath(QStringLiteral("grande.ini"));
+    QFile Arquivo(Grande);
+    ASSERT_TRUE(Arquivo.open(QIODevice::WriteOnly));
+    Arquivo.write("[A]\nTopo=1\n");
+    ASSERT_TRUE(Arquivo.resize(TArquivoIni::TamanhoMaximo + 1));
+    Arquivo.close();
+    for (const QString& Caminho : {Fila, Zero, Grande})
+        EXPECT_FALSE(TArquivoIni::Le(Caminho)) << Caminho.toStdString();
 }
 
 TEST(ArquivoIni, WritesAndReadsBackAndFailsCleanly) {
