@@ -3,6 +3,7 @@
 #include "catalogue/GravacaoSegura.h"
 #include "printing/ExecucaoImpressao.h"
 #include "report/printer/ImpressoraRelatorio.h"
+#include "tools/lote/CaminhoNativo.h"
 #include "tools/lote/OpcoesLote.h"
 
 #include <QDir>
@@ -19,12 +20,26 @@
 #include <cstring>
 #include <functional>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 using namespace Qt::StringLiterals;
 
 namespace {
 
 QString Nativo(const QString& Caminho) {
-    return QDir::toNativeSeparators(Caminho);
+    return CaminhoParaMostrar(Caminho);
+}
+
+bool EhPasta(const QString& Caminho) {
+    struct stat Estado {};
+    return ::stat(CaminhoNativo(Caminho).constData(), &Estado) == 0 && S_ISDIR(Estado.st_mode);
+}
+
+bool Existe(const QString& Caminho) {
+    struct stat Estado {};
+    return ::lstat(CaminhoNativo(Caminho).constData(), &Estado) == 0;
 }
 
 QString FalhaPdf(const QString& Caminho, const QString& Motivo) {
@@ -45,7 +60,7 @@ QString Paginas(int Quantidade) {
 
 // Replaces the target, as moving a finished file into place should; both lie in one folder.
 bool Move(const QString& De, const QString& Para, QString& Motivo) {
-    if (std::rename(QFile::encodeName(De).constData(), QFile::encodeName(Para).constData()) == 0)
+    if (std::rename(CaminhoNativo(De).constData(), CaminhoNativo(Para).constData()) == 0)
         return true;
     Motivo = QString::fromLocal8Bit(std::strerror(errno));
     return false;
@@ -86,7 +101,20 @@ TSaidasLote::~TSaidasLote() {
     FTemporarioPdf.reset();
     FTemporarioPng.reset();
     if (FPastaPngCriada && FConfirmados.isEmpty())
-        QDir().rmdir(FPastaPng);
+        ::rmdir(CaminhoNativo(FPastaPng).constData());
+    for (int Descritor : FPastasAbertas)
+        ::close(Descritor);
+}
+
+QString TSaidasLote::Acessivel(const QString& Pasta) {
+    if (CaminhoRepresentavel(Pasta))
+        return QFileInfo(Pasta).isDir() ? Pasta : QString();
+    // A folder whose name Qt cannot spell is reached through a descriptor opened by its bytes.
+    const int Descritor = ::open(CaminhoNativo(Pasta).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    if (Descritor < 0)
+        return {};
+    FPastasAbertas.push_back(Descritor);
+    return u"/proc/self/fd/%1"_s.arg(Descritor);
 }
 
 TResultadoSaida TSaidasLote::Produz(TExecucaoImpressao& Execucao, const QString& NomeDocumento,
@@ -114,13 +142,15 @@ TResultadoSaida TSaidasLote::Produz(TExecucaoImpressao& Execucao, const QString&
 }
 
 TResultadoSaida TSaidasLote::GravaPdf(TRelatorio& Relatorio, const QString& NomeDocumento) {
-    const QFileInfo Alvo(FPdf);
-    if (Alvo.isDir())
+    if (EhPasta(FPdf))
         return TResultadoSaida::Falha(FalhaPdf(FPdf, u"Já existe uma pasta com esse nome."_s));
-    if (!Alvo.absoluteDir().exists())
-        return TResultadoSaida::Falha(
-            FalhaPdf(FPdf, u"A pasta \"%1\" não existe."_s.arg(Nativo(Alvo.absolutePath()))));
-    FTemporarioPdf = std::make_unique<TPastaTemporaria>(Alvo.absolutePath());
+    const qsizetype Barra = FPdf.lastIndexOf(u'/');
+    const QString PastaDoPdf = Barra < 0 ? u"."_s : FPdf.left(std::max<qsizetype>(Barra, 1));
+    const QString Pasta = Acessivel(PastaDoPdf);
+    if (Pasta.isEmpty())
+        return TResultadoSaida::Falha(FalhaPdf(
+            FPdf, u"A pasta \"%1\" não existe."_s.arg(Nativo(QFileInfo(PastaDoPdf).absoluteFilePath()))));
+    FTemporarioPdf = std::make_unique<TPastaTemporaria>(Pasta);
     if (!FTemporarioPdf->Valida())
         return TResultadoSaida::Falha(FalhaPdf(FPdf, FTemporarioPdf->Erro()));
     const QString Temporario = FTemporarioPdf->Caminho(u"saida.pdf"_s);
@@ -132,30 +162,38 @@ TResultadoSaida TSaidasLote::GravaPdf(TRelatorio& Relatorio, const QString& Nome
 }
 
 TResultadoSaida TSaidasLote::GravaPng(TRelatorio& Relatorio) {
-    QDir Pasta(FPastaPng);
-    if (!Pasta.exists()) {
-        if (QFileInfo::exists(FPastaPng) || !QDir().mkpath(FPastaPng))
+    if (!EhPasta(FPastaPng)) {
+        const bool Criada =
+            !Existe(FPastaPng) &&
+            (CaminhoRepresentavel(FPastaPng) ? QDir().mkpath(FPastaPng)
+                                             : ::mkdir(CaminhoNativo(FPastaPng).constData(), 0777) == 0);
+        if (!Criada)
             return TResultadoSaida::Falha(
                 u"Não foi possível criar a pasta das imagens \"%1\"."_s.arg(Nativo(FPastaPng)));
         FPastaPngCriada = true;
     }
+    FPastaPngAcessivel = Acessivel(FPastaPng);
+    const QDir Pasta(FPastaPngAcessivel);
+    const QDir PastaMostrada(FPastaPng);
     FTemporarioPng = std::make_unique<TPastaTemporaria>(Pasta.path());
     if (!FTemporarioPng->Valida())
-        return TResultadoSaida::Falha(FalhaPng(Pasta.filePath(NomeDaPagina(0)), FTemporarioPng->Erro()));
+        return TResultadoSaida::Falha(
+            FalhaPng(PastaMostrada.filePath(NomeDaPagina(0)), FTemporarioPng->Erro()));
     const int Quantidade = Relatorio.QdePaginas();
     if (Quantidade == 0)
-        return TResultadoSaida::Falha(FalhaPng(Pasta.filePath(NomeDaPagina(0)), u"Não há páginas."_s));
+        return TResultadoSaida::Falha(
+            FalhaPng(PastaMostrada.filePath(NomeDaPagina(0)), u"Não há páginas."_s));
     for (int Indice = 0; Indice < Quantidade; ++Indice) {
         const QString Nome = NomeDaPagina(Indice);
         if (!PodeSerSubstituido(QFileInfo(Pasta.filePath(Nome))))
             return TResultadoSaida::Falha(
-                FalhaPng(Pasta.filePath(Nome), u"Já existe uma pasta com esse nome."_s));
+                FalhaPng(PastaMostrada.filePath(Nome), u"Já existe uma pasta com esse nome."_s));
         if (QString Motivo;
             !::GravaPng(ImagemPagina(Relatorio, Indice, FDpi), FTemporarioPng->Caminho(Nome), Motivo))
-            return TResultadoSaida::Falha(FalhaPng(Pasta.filePath(Nome), Motivo));
+            return TResultadoSaida::Falha(FalhaPng(PastaMostrada.filePath(Nome), Motivo));
         FPaginasPng.append(Nome);
         if (TInterrupcao::Pedida())
-            return TResultadoSaida::Falha(FalhaPng(Pasta.filePath(Nome), MensagemInterrompida()));
+            return TResultadoSaida::Falha(FalhaPng(PastaMostrada.filePath(Nome), MensagemInterrompida()));
     }
     return TResultadoSaida::Ok();
 }
@@ -171,25 +209,26 @@ TResultadoSaida TSaidasLote::Imprime(TRelatorio& Relatorio, const QString& NomeD
 TResultadoSaida TSaidasLote::Confirma() {
     QString Motivo;
     if (FTemporarioPng) {
-        const QDir Pasta(FPastaPng);
+        const QDir Pasta(FPastaPngAcessivel);
+        const QDir PastaMostrada(FPastaPng);
         // The earlier pages are put aside in the temporary folder, not overwritten, so that a failed
         // move can bring every one of them back.
         const QDir Anteriores(FTemporarioPng->Caminho(u"anteriores"_s));
         if (!Anteriores.exists() && !QDir().mkpath(Anteriores.path()))
-            return TResultadoSaida::Falha(
-                FalhaPng(Pasta.filePath(FPaginasPng.value(0)), u"A pasta temporária não pôde ser usada."_s));
+            return TResultadoSaida::Falha(FalhaPng(PastaMostrada.filePath(FPaginasPng.value(0)),
+                                                   u"A pasta temporária não pôde ser usada."_s));
         for (const QString& Nome : FPaginasPng) {
             const QString Alvo = Pasta.filePath(Nome);
             const bool Existe = QFileInfo(Alvo).isSymLink() || QFileInfo::exists(Alvo);
             if (Existe && !Move(Alvo, Anteriores.filePath(Nome), Motivo)) {
                 DesfazConfirmados();
-                return TResultadoSaida::Falha(FalhaPng(Alvo, Motivo));
+                return TResultadoSaida::Falha(FalhaPng(PastaMostrada.filePath(Nome), Motivo));
             }
             if (Existe)
                 FGuardados.append({Anteriores.filePath(Nome), Alvo});
             if (!Move(FTemporarioPng->Caminho(Nome), Alvo, Motivo)) {
                 DesfazConfirmados();
-                return TResultadoSaida::Falha(FalhaPng(Alvo, Motivo));
+                return TResultadoSaida::Falha(FalhaPng(PastaMostrada.filePath(Nome), Motivo));
             }
             FConfirmados.append(Alvo);
         }
@@ -212,7 +251,7 @@ void TSaidasLote::AvisaPaginasAntigas() {
     // They are not removed: the folder is the user's, and only the user knows they are stale.
     static const QRegularExpression NomeDePagina(u"^pagina-\\d{4,}\\.png$"_s);
     QStringList Antigas;
-    for (const QString& Nome : QDir(FPastaPng).entryList(QDir::Files, QDir::Name))
+    for (const QString& Nome : QDir(FPastaPngAcessivel).entryList(QDir::Files, QDir::Name))
         if (NomeDePagina.match(Nome).hasMatch() && !FPaginasPng.contains(Nome))
             Antigas.append(Nome);
     if (Antigas.isEmpty())

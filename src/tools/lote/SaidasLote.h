@@ -11,6 +11,7 @@
 
 #include <memory>
 #include <utility>
+#include <vector>
 
 class TExecucaoImpressao;
 struct TOpcoesLote;
@@ -46,13 +47,17 @@ private:
     TResultadoSaida Confirma();
     // Removes what Confirma already moved when a later move fails, and puts the earlier files back.
     void DesfazConfirmados();
+    // The folder as Qt can be given it (its name need not be valid UTF-8), empty when it cannot be
+    // opened; descriptors opened for that stay open as long as the outputs.
+    QString Acessivel(const QString& Pasta);
     // Warns of page images beyond this print's last page, which a longer earlier print left.
     void AvisaPaginasAntigas();
 
     // First, so that the signals are noted until the temporary folders are gone.
     TInterrupcao FInterrupcao;
     QString FPdf;
-    QString FPastaPng;
+    QString FPastaPng;          // as asked for, and as messages show it
+    QString FPastaPngAcessivel; // as the files in it are reached
     int FDpi = 96;
     QString FImpressora;
 
@@ -64,4 +69,5 @@ private:
     QList<std::pair<QString, QString>> FGuardados; // an earlier page put aside, and its place
     QStringList FResumo;
     TMensagens FAvisos;
+    std::vector<int> FPastasAbertas;
 };

@@ -6,9 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -82,5 +84,35 @@ INSTANTIATE_TEST_SUITE_P(Casos, TextoEstranhoLote, testing::ValuesIn(TodosOsText
                          [](const testing::TestParamInfo<TTextoEstranho>& Info) {
                              return std::string(Info.param.Nome);
                          });
+
+} // namespace
+
+namespace {
+
+// Names that are not valid UTF-8 (an old Latin-1 "é") name the very files read and written. The
+// arguments go through a shell, which passes bytes as they are.
+TEST(CaminhosLote, NomesQueNaoSaoUtf8) {
+    QTemporaryDir Pasta;
+    ASSERT_TRUE(Pasta.isValid());
+    QProcess Processo;
+    Processo.setWorkingDirectory(Pasta.path());
+    Processo.start(u"sh"_s, {u"-c"_s,
+                             u"J=$(printf 'jogos-\\351.txt'); printf '1 2 3 4 5 6\\n' > \"$J\"; "
+                             u"exec \"$0\" --modalidade Mega-sena --pdf \"$(printf 'v-\\351.pdf')\" "
+                             u"--png \"$(printf 'imagens-\\351')\" \"$J\""_s,
+                             QStringLiteral(CARTELIM_LOTE)});
+    ASSERT_TRUE(Processo.waitForFinished(120000));
+    EXPECT_EQ(Processo.exitCode(), 0) << Processo.readAllStandardError().toStdString();
+    const QByteArray Raiz = QFile::encodeName(Pasta.path()) + '/';
+    for (const QByteArray& Nome : {QByteArray("v-\xE9.pdf"), QByteArray("imagens-\xE9/pagina-0001.png")})
+        EXPECT_EQ(::access(QByteArray(Raiz + Nome).constData(), F_OK), 0) << Nome.toStdString();
+    // Nothing else, no file of a replaced name; Qt cannot list such names, so the shell does, and
+    // removes them.
+    QProcess Lista;
+    Lista.setWorkingDirectory(Pasta.path());
+    Lista.start(u"sh"_s, {u"-c"_s, u"find . -type f | wc -l; rm -rf ./*"_s});
+    ASSERT_TRUE(Lista.waitForFinished());
+    EXPECT_EQ(Lista.readAllStandardOutput().trimmed(), QByteArray("3"));
+}
 
 } // namespace
