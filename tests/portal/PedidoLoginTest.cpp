@@ -174,6 +174,9 @@ TEST(PedidoLoginTest, ConnectionFailuresSayWhatWentWrong) {
         QJsonObject Resposta;
         QString Mensagem;
         qsizetype Pedidos;
+        // Only the wait under test is short, so that a slow machine never trips over the other.
+        int EsperaConexaoMs = 15'000;
+        int EsperaDadosMs = 15'000;
     };
     const QString Corpo = Jogos({{{1, 2, 3}, {4, 5, 6}}});
     const Caso Casos[] = {
@@ -188,22 +191,22 @@ TEST(PedidoLoginTest, ConnectionFailuresSayWhatWentWrong) {
          QStringLiteral(
              "O portal não completou a conexão segura em 0,8 segundo. Verifique sua conexão com a internet "
              "e tente de novo."),
-         0},
+         0, 800},
         {"an answer that never comes", TPortalTeste::Modo(QStringLiteral("nunca-responde")),
          QStringLiteral(
              "O portal parou de responder: 0,8 segundo sem receber dados. Tente de novo mais tarde."),
-         1},
+         1, 15'000, 800},
         {"a body that stops flowing", TPortalTeste::Modo(QStringLiteral("para-no-meio"), 200, Corpo),
          QStringLiteral(
              "O portal parou de responder: 0,8 segundo sem receber dados. Tente de novo mais tarde."),
-         1},
+         1, 15'000, 800},
     };
     for (const Caso& C : Casos) {
         SCOPED_TRACE(C.Nome);
         TPortalTeste Portal({C.Resposta});
         TConfiguracaoPortal Configuracao = Portal.Configuracao();
-        Configuracao.TempoParaConectarMs = 800;
-        Configuracao.TempoSemDadosMs = 800;
+        Configuracao.TempoParaConectarMs = C.EsperaConexaoMs;
+        Configuracao.TempoSemDadosMs = C.EsperaDadosMs;
         const TRespostaLogin Resposta = Login(Configuracao);
         EXPECT_FALSE(Resposta.Ok());
         EXPECT_EQ(Resposta.Erro, C.Mensagem);

@@ -324,18 +324,21 @@ TEST_F(LoginTest, AFailedLoginShowsOneErrorAndLeavesNoDownloadedClosing) {
                       QStringLiteral("Importado"));
     auto& Configuracao =
         Controle<TPaginaAutenticacao>(QStringLiteral("TabAutenticacao")).ConfiguracaoPortal();
-    Configuracao.TempoSemDadosMs = 500;
     Configuracao.TamanhoMaximoResposta = 2 * 1024 * 1024;
     Preenche(QStringLiteral("fulana@exemplo.com"), QStringLiteral("segredo"));
     for (const Caso& C : Casos) {
         SCOPED_TRACE(C.Nome);
         // Each time after a good download: it goes whatever happens next.
+        Configuracao.TempoSemDadosMs = 15'000;
         Portal({Jogos({Conjunto(QStringLiteral("Antes"), QStringLiteral("Quina"), {{1, 2, 3, 4, 5}})}),
                 C.Resposta});
         Autentica();
         ASSERT_EQ(Baixados(), QStringList{QStringLiteral("Antes")});
         if (C.Certificado != Valido)
             Portal({C.Resposta}, C.Certificado);
+        // A short wait for data only where the portal goes quiet, so that a slow machine never trips.
+        if (C.Resposta.value(QStringLiteral("modo")).toString() == u"nunca-responde")
+            Configuracao.TempoSemDadosMs = 500;
         Dialogos.LimpaRegistro();
         Autentica();
         ASSERT_EQ(Dialogos.Mostradas().size(), 1);
