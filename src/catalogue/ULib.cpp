@@ -179,6 +179,18 @@ QStringView AparaOnde(QStringView Texto, bool (*Sai)(QChar)) {
     return Texto.sliced(Inicio, Fim - Inicio);
 }
 
+QString NomeDeArquivo(QStringView Titulo) {
+    QString Nome;
+    Nome.reserve(Titulo.size());
+    for (const QChar Caractere : Titulo) {
+        const bool Proibido = Caractere.unicode() < 0x20 || Caractere.unicode() == 0x7F ||
+                              QStringView(u"/\\:*?\"<>|").contains(Caractere);
+        Nome += Proibido ? QChar(u'_') : Caractere;
+    }
+    return AparaOnde(Nome, [](QChar Caractere) { return Caractere == u'.' || Caractere.isSpace(); })
+        .toString();
+}
+
 QStringView Apara(QStringView Texto) {
     return AparaOnde(Texto, EhBranco);
 }

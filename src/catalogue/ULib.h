@@ -28,6 +28,11 @@ QList<int> EscolheLista(bool Flag, const QList<int>& Primeira, const QList<int>&
 // Cleans a typed number into Brazilian decimal text: '1.5' -> '1,5', '2,50 mm' -> '2,5', 'abc' -> '0'.
 QString TextoNumerico(QStringView Texto);
 
+// A file name made of a title: every character that a file name on Linux, Windows or a memory card
+// cannot hold (/ \ : * ? " < > | and control characters) becomes '_', and blanks and dots at either end
+// go. Empty when nothing is left: 'Bolão 12/2025: "A"' gives 'Bolão 12_2025_ _A_'.
+QString NomeDeArquivo(QStringView Titulo);
+
 // Size in bytes and last change of the running program's file; 0 and an invalid date when unreadable.
 qint64 TamanhoDoPrograma();
 QDateTime DataDoPrograma();

@@ -7,6 +7,23 @@
 
 class QWidget;
 
+// The kinds of file the program asks for; each file dialog starts in the folder last used for its kind.
+enum class TTipoArquivo {
+    Jogos,      // games to import
+    Exportacao, // games exported as text
+    Pdf,        // the preview's PDF export
+};
+
+// What a file dialog shows: its title, the Qt name filters (";;" between them, the first one chosen),
+// the extension a bare name gets, and in a save dialog the proposed file name.
+struct TPedidoArquivo {
+    TTipoArquivo Tipo = TTipoArquivo::Jogos;
+    QString Titulo;
+    QString Filtro;
+    QString ExtensaoPadrao;
+    QString NomeProposto;
+};
+
 // Everything the main window asks of the desktop outside itself: message boxes, questions, file
 // dialogs and the web browser. The window receives one of these in its constructor, so a test can
 // answer every question in advance and no modal dialog ever waits for a person.
@@ -18,10 +35,10 @@ public:
     virtual void Mostra(QWidget* Pai, const TMensagem& Mensagem) = 0;
     // A Yes/No question without an icon; true when the answer is Yes.
     virtual bool Pergunta(QWidget* Pai, const QString& Titulo, const QString& Texto, bool SimPorPadrao) = 0;
-    // The file chosen in an open dialog; empty when the user cancels. Filtro is a Qt name filter.
-    virtual QString ArquivoParaAbrir(QWidget* Pai, const QString& Titulo, const QString& Filtro) = 0;
-    // The file chosen in a save dialog that adds ExtensaoPadrao to a bare name; empty when cancelled.
-    virtual QString ArquivoParaSalvar(QWidget* Pai, const QString& Titulo, const QString& ExtensaoPadrao) = 0;
+    // The file chosen in an open dialog; empty when the user cancels.
+    virtual QString ArquivoParaAbrir(QWidget* Pai, const TPedidoArquivo& Pedido) = 0;
+    // The file chosen in a save dialog; empty when the user cancels.
+    virtual QString ArquivoParaSalvar(QWidget* Pai, const TPedidoArquivo& Pedido) = 0;
     // Opens the address in the user's default web browser.
     virtual void AbreEndereco(const QUrl& Endereco) = 0;
 };

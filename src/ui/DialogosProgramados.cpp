@@ -16,13 +16,12 @@ bool TDialogosProgramados::Pergunta(QWidget*, const QString& Titulo, const QStri
     return FRespostas.dequeue();
 }
 
-QString TDialogosProgramados::ArquivoParaAbrir(QWidget*, const QString& Titulo, const QString& Filtro) {
-    return ProximoArquivo(Titulo, Filtro);
+QString TDialogosProgramados::ArquivoParaAbrir(QWidget*, const TPedidoArquivo& Pedido) {
+    return ProximoArquivo(Pedido, Pedido.Filtro);
 }
 
-QString TDialogosProgramados::ArquivoParaSalvar(QWidget*, const QString& Titulo,
-                                                const QString& ExtensaoPadrao) {
-    return ProximoArquivo(Titulo, ExtensaoPadrao);
+QString TDialogosProgramados::ArquivoParaSalvar(QWidget*, const TPedidoArquivo& Pedido) {
+    return ProximoArquivo(Pedido, Pedido.ExtensaoPadrao);
 }
 
 void TDialogosProgramados::AbreEndereco(const QUrl& Endereco) {
@@ -33,12 +32,14 @@ void TDialogosProgramados::LimpaRegistro() {
     FMostradas.clear();
     FPerguntas.clear();
     FDialogosDeArquivo.clear();
+    FPedidosDeArquivo.clear();
     FEnderecosAbertos.clear();
     FImprevistos = 0;
 }
 
-QString TDialogosProgramados::ProximoArquivo(const QString& Titulo, const QString& Detalhe) {
-    FDialogosDeArquivo.append(Titulo + u" | " + Detalhe);
+QString TDialogosProgramados::ProximoArquivo(const TPedidoArquivo& Pedido, const QString& Detalhe) {
+    FDialogosDeArquivo.append(Pedido.Titulo + u" | " + Detalhe);
+    FPedidosDeArquivo.append(Pedido);
     if (FArquivos.isEmpty()) {
         ++FImprevistos;
         return {};

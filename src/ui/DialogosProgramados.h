@@ -28,14 +28,16 @@ public:
 
     void Mostra(QWidget* Pai, const TMensagem& Mensagem) override;
     bool Pergunta(QWidget* Pai, const QString& Titulo, const QString& Texto, bool SimPorPadrao) override;
-    QString ArquivoParaAbrir(QWidget* Pai, const QString& Titulo, const QString& Filtro) override;
-    QString ArquivoParaSalvar(QWidget* Pai, const QString& Titulo, const QString& ExtensaoPadrao) override;
+    QString ArquivoParaAbrir(QWidget* Pai, const TPedidoArquivo& Pedido) override;
+    QString ArquivoParaSalvar(QWidget* Pai, const TPedidoArquivo& Pedido) override;
     void AbreEndereco(const QUrl& Endereco) override;
 
     const TMensagens& Mostradas() const { return FMostradas; }
     const QList<TPergunta>& Perguntas() const { return FPerguntas; }
     // Each file dialog as "title | filter" (open) or "title | default extension" (save), in order.
     const QStringList& DialogosDeArquivo() const { return FDialogosDeArquivo; }
+    // Each file dialog as it was asked for, in order.
+    const QList<TPedidoArquivo>& PedidosDeArquivo() const { return FPedidosDeArquivo; }
     const QList<QUrl>& EnderecosAbertos() const { return FEnderecosAbertos; }
     // Questions and file dialogs that found no prepared answer, and answers nobody asked for.
     int Imprevistos() const { return FImprevistos + int(FRespostas.size() + FArquivos.size()); }
@@ -44,13 +46,14 @@ public:
     void LimpaRegistro();
 
 private:
-    QString ProximoArquivo(const QString& Titulo, const QString& Detalhe);
+    QString ProximoArquivo(const TPedidoArquivo& Pedido, const QString& Detalhe);
 
     QQueue<bool> FRespostas;
     QQueue<QString> FArquivos;
     TMensagens FMostradas;
     QList<TPergunta> FPerguntas;
     QStringList FDialogosDeArquivo;
+    QList<TPedidoArquivo> FPedidosDeArquivo;
     QList<QUrl> FEnderecosAbertos;
     int FImprevistos = 0;
     std::function<void()> FAoPerguntar;

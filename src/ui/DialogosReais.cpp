@@ -4,8 +4,12 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QSettings>
+#include <QStandardPaths>
 
 namespace {
 
@@ -21,13 +25,44 @@ QMessageBox::Icon Icone(TTipoMensagem Tipo) {
     return QMessageBox::NoIcon;
 }
 
-QString ArquivoEscolhido(QFileDialog& Dialogo) {
-    if (Dialogo.exec() != QDialog::Accepted || Dialogo.selectedFiles().isEmpty())
-        return {};
-    return Dialogo.selectedFiles().constFirst();
+QString ChaveDaPasta(TTipoArquivo Tipo) {
+    switch (Tipo) {
+    case TTipoArquivo::Jogos:
+        return QStringLiteral("Pastas/Jogos");
+    case TTipoArquivo::Exportacao:
+        return QStringLiteral("Pastas/Exportacao");
+    case TTipoArquivo::Pdf:
+        break;
+    }
+    return QStringLiteral("Pastas/Pdf");
 }
 
 } // namespace
+
+TDialogosReais::TDialogosReais(QSettings& Configuracao)
+    : FConfiguracao(Configuracao) {}
+
+QString TDialogosReais::PastaInicial(TTipoArquivo Tipo) const {
+    const QString Ultima = FConfiguracao.value(ChaveDaPasta(Tipo)).toString();
+    if (!Ultima.isEmpty() && QFileInfo(Ultima).isDir())
+        return Ultima;
+    const QString Documentos = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(Documentos).isDir() ? Documentos : QDir::homePath();
+}
+
+QString TDialogosReais::ArquivoEscolhido(QFileDialog& Dialogo, const TPedidoArquivo& Pedido) {
+    Dialogo.setDirectory(PastaInicial(Pedido.Tipo));
+    Dialogo.setNameFilter(Pedido.Filtro);
+    Dialogo.setDefaultSuffix(Pedido.ExtensaoPadrao);
+    if (!Pedido.NomeProposto.isEmpty())
+        Dialogo.selectFile(Pedido.NomeProposto);
+    if (Dialogo.exec() != QDialog::Accepted || Dialogo.selectedFiles().isEmpty())
+        return {};
+    const QString Escolhido = Dialogo.selectedFiles().constFirst();
+    FConfiguracao.setValue(ChaveDaPasta(Pedido.Tipo), QFileInfo(Escolhido).absolutePath());
+    FConfiguracao.sync();
+    return Escolhido;
+}
 
 void TDialogosReais::Mostra(QWidget* Pai, const TMensagem& Mensagem) {
     QMessageBox Caixa(Icone(Mensagem.Tipo), QApplication::applicationDisplayName(),
@@ -42,21 +77,18 @@ bool TDialogosReais::Pergunta(QWidget* Pai, const QString& Titulo, const QString
     return Caixa.exec() == QMessageBox::Yes;
 }
 
-QString TDialogosReais::ArquivoParaAbrir(QWidget* Pai, const QString& Titulo, const QString& Filtro) {
-    QFileDialog Dialogo(Pai, Titulo);
+QString TDialogosReais::ArquivoParaAbrir(QWidget* Pai, const TPedidoArquivo& Pedido) {
+    QFileDialog Dialogo(Pai, Pedido.Titulo);
     Dialogo.setAcceptMode(QFileDialog::AcceptOpen);
     Dialogo.setFileMode(QFileDialog::ExistingFile);
-    Dialogo.setNameFilter(Filtro);
-    return ArquivoEscolhido(Dialogo);
+    return ArquivoEscolhido(Dialogo, Pedido);
 }
 
-QString TDialogosReais::ArquivoParaSalvar(QWidget* Pai, const QString& Titulo,
-                                          const QString& ExtensaoPadrao) {
-    QFileDialog Dialogo(Pai, Titulo);
+QString TDialogosReais::ArquivoParaSalvar(QWidget* Pai, const TPedidoArquivo& Pedido) {
+    QFileDialog Dialogo(Pai, Pedido.Titulo);
     Dialogo.setAcceptMode(QFileDialog::AcceptSave);
     Dialogo.setFileMode(QFileDialog::AnyFile);
-    Dialogo.setDefaultSuffix(ExtensaoPadrao);
-    return ArquivoEscolhido(Dialogo);
+    return ArquivoEscolhido(Dialogo, Pedido);
 }
 
 void TDialogosReais::AbreEndereco(const QUrl& Endereco) {

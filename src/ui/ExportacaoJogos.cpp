@@ -25,10 +25,13 @@ QString TextoDosJogos(const TDM& DM) {
     return Texto;
 }
 
-QString TextoDosJogosComTitulo(const TDM& DM) {
+QString TituloDoFechamentoAtual(const TDM& DM) {
     const int Atual = DM.IndiceFechamentoAtual();
-    const QString Titulo = Atual >= 0 ? DM.Fechamento(Atual).Titulo : QString();
-    return QStringLiteral("// ") + Titulo + FimDeLinha + TextoDosJogos(DM);
+    return Atual >= 0 ? DM.Fechamento(Atual).Titulo : QString();
+}
+
+QString TextoDosJogosComTitulo(const TDM& DM) {
+    return QStringLiteral("// ") + TituloDoFechamentoAtual(DM) + FimDeLinha + TextoDosJogos(DM);
 }
 
 std::optional<QString> GravaArquivoTexto(const QString& Caminho, QStringView Texto) {

@@ -10,6 +10,8 @@ class TDM;
 // The current closing's games as exported: each game's text (the bonus is not written) followed by
 // CR LF, in the games view's order, with no header line.
 QString TextoDosJogos(const TDM& DM);
+// The current closing's title; empty when there is no closing.
+QString TituloDoFechamentoAtual(const TDM& DM);
 // The clipboard form: "// " and the closing's title, CR LF, then the games, so that the text can be
 // pasted back into the import area as it is (a line starting with "//" is skipped there).
 QString TextoDosJogosComTitulo(const TDM& DM);

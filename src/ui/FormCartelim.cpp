@@ -628,6 +628,7 @@ void TFormCartelim::Imprime() {
         } else {
             TFormPrevia Previa(Execucao->Relatorio(), FDialogos, Execucao->Form().PermiteExportarPdf(),
                                Documento, this);
+            Previa.SetNomeProposto(FEscolhas.TituloFechamento);
             if (FAbrePrevia)
                 FAbrePrevia(Previa);
             else

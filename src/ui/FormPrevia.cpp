@@ -1,5 +1,6 @@
 #include "ui/FormPrevia.h"
 
+#include "catalogue/ULib.h"
 #include "report/Relatorio.h"
 #include "report/SaidaRelatorio.h"
 #include "report/printer/ImpressoraRelatorio.h"
@@ -104,8 +105,12 @@ void TFormPrevia::AtualizaPagina() {
 }
 
 void TFormPrevia::ExportaPdf() {
-    const QString Caminho =
-        FDialogos.ArquivoParaSalvar(this, QStringLiteral("Documento PDF"), QStringLiteral("pdf"));
+    QString Nome = NomeDeArquivo(FNomeProposto);
+    if (Nome.isEmpty())
+        Nome = NomeDeArquivo(FTitulo);
+    const QString Caminho = FDialogos.ArquivoParaSalvar(
+        this, {TTipoArquivo::Pdf, QStringLiteral("Documento PDF"), QStringLiteral("Documento PDF (*.pdf)"),
+               QStringLiteral("pdf"), Nome.isEmpty() ? QString() : Nome + QStringLiteral(".pdf")});
     if (Caminho.isEmpty())
         return;
     const TResultadoSaida Resultado = ::ExportaPdf(FRelatorio, Caminho, FTitulo);

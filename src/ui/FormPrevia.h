@@ -25,6 +25,9 @@ public:
     int PaginaAtual() const;
     // Asks for a file and writes every page into it as PDF; a failure is shown in an error box.
     void ExportaPdf();
+    // The title the export proposes as the file's name (characters no file name holds replaced);
+    // without one, the document title.
+    void SetNomeProposto(const QString& Value) { FNomeProposto = Value; }
 
 private:
     void VaiParaPagina(int Pagina);
@@ -33,6 +36,7 @@ private:
     TRelatorio& FRelatorio;
     TDialogos& FDialogos;
     QString FTitulo;
+    QString FNomeProposto;
     std::unique_ptr<QPrinter> FImpressora;
     QPrintPreviewWidget* FPrevia;
     QLabel* FLabelPagina;

@@ -156,9 +156,12 @@ void TPaginaImportacao::AtualizaCaptionDoBotao() {
 }
 
 void TPaginaImportacao::BtnImportarClick() {
-    const QString Caminho =
-        FDialogos.ArquivoParaAbrir(window(), QStringLiteral("Selecione o Arquivo e Clique em Abrir"),
-                                   QStringLiteral("Arquivos de Texto (Jogos) (*.txt)"));
+    const QString Caminho = FDialogos.ArquivoParaAbrir(
+        window(), {TTipoArquivo::Jogos,
+                   QStringLiteral("Selecione o Arquivo e Clique em Abrir"),
+                   QStringLiteral("Arquivos de texto (*.txt *.csv);;Todos os arquivos (*)"),
+                   QStringLiteral("txt"),
+                   {}});
     if (Caminho.isEmpty())
         return;
     const TArquivoTexto Arquivo = LeArquivoTexto(Caminho);

@@ -1,5 +1,6 @@
 #include "ui/PaginaJogos.h"
 
+#include "catalogue/ULib.h"
 #include "store/DataModulo.h"
 #include "ui/Dialogos.h"
 #include "ui/ExportacaoJogos.h"
@@ -234,8 +235,11 @@ void TPaginaJogos::ExcluiJogoDaGrade(int Linha) {
 }
 
 void TPaginaJogos::BtnExportarJogosArquivoTextoClick() {
+    const QString Nome = NomeDeArquivo(TituloDoFechamentoAtual(FDM));
     const QString Caminho = FDialogos.ArquivoParaSalvar(
-        window(), QStringLiteral("Informe o Nome do Arquivo a Salvar"), QStringLiteral("txt"));
+        window(), {TTipoArquivo::Exportacao, QStringLiteral("Informe o Nome do Arquivo a Salvar"),
+                   QStringLiteral("Arquivo de texto (*.txt)"), QStringLiteral("txt"),
+                   (Nome.isEmpty() ? QStringLiteral("jogos") : Nome) + QStringLiteral(".txt")});
     if (Caminho.isEmpty())
         return;
     if (const auto Falha = GravaArquivoTexto(Caminho, TextoDosJogos(FDM)))

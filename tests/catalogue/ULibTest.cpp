@@ -59,6 +59,25 @@ TEST(ULibTexto, AparaRemovesControlCharactersAndSpacesOnly) {
     EXPECT_EQ(AparaTexto(u"\u00a0x\u00a0"), QStringLiteral("\u00a0x\u00a0"));
 }
 
+TEST(NomeDeArquivo, ReplacesWhatNoFileNameHoldsAndTrimsTheEnds) {
+    const struct {
+        const char16_t* Titulo;
+        const char16_t* Esperado;
+    } Casos[] = {
+        {u"Bolão da firma", u"Bolão da firma"},
+        {u"Bolão 12/2025: \"A\"", u"Bolão 12_2025_ _A_"},
+        {u"a\\b*c?d<e>f|g", u"a_b_c_d_e_f_g"},
+        {u"linha\tcom\rcontrole\x7f", u"linha_com_controle_"},
+        {u"  ..oculto. ", u"oculto"},
+        {u"..", u""},
+        {u"", u""},
+        {u"Mega-Sena (2020) & cia.", u"Mega-Sena (2020) & cia"},
+    };
+    for (const auto& Caso : Casos)
+        EXPECT_EQ(NomeDeArquivo(QStringView(Caso.Titulo)), QString::fromUtf16(Caso.Esperado))
+            << QString::fromUtf16(Caso.Titulo).toStdString();
+}
+
 TEST(Programa, SizeAndDateOfTheRunningFile) {
     EXPECT_GT(TamanhoDoPrograma(), 0);
     EXPECT_TRUE(DataDoPrograma().isValid());

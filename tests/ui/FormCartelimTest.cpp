@@ -326,6 +326,34 @@ TEST_F(FormCartelimTest, PreviewExportsThePagesAsPdfAndSavesTheCalibration) {
     EXPECT_TRUE(Controle<QPushButton>(QStringLiteral("BtnImprimir")).isEnabled());
 }
 
+// The export proposes the closing's title as the file name, or the document's title without one, and
+// the PDF tells viewers to print it at actual size.
+TEST_F(FormCartelimTest, PdfExportProposesTheTitleAndPrintsAtActualSize) {
+    const struct {
+        QString Titulo;
+        QString Proposto;
+    } Casos[] = {{QStringLiteral("Bolão 12/2025: \"A\""), QStringLiteral("Bolão 12_2025_ _A_.pdf")},
+                 {QStringLiteral("  "), QStringLiteral("Cartelim - Mega-Sena.pdf")}};
+    for (const auto& Caso : Casos) {
+        SCOPED_TRACE(Caso.Titulo.toStdString());
+        Escolhas.TituloFechamento = Caso.Titulo;
+        Abre(JogosDeMega(3));
+        const QString Pdf = Pasta.filePath(QStringLiteral("volantes.pdf"));
+        EXPECT_EQ(ImprimeNaTela(Pdf), 1);
+        ASSERT_FALSE(Dialogos.PedidosDeArquivo().isEmpty());
+        const TPedidoArquivo Pedido = Dialogos.PedidosDeArquivo().constLast();
+        EXPECT_EQ(Pedido.Tipo, TTipoArquivo::Pdf);
+        EXPECT_EQ(Pedido.Filtro, QStringLiteral("Documento PDF (*.pdf)"));
+        EXPECT_EQ(Pedido.ExtensaoPadrao, QStringLiteral("pdf"));
+        EXPECT_EQ(Pedido.NomeProposto, Caso.Proposto);
+        QFile Arquivo(Pdf);
+        ASSERT_TRUE(Arquivo.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(Arquivo.readAll().contains("/ViewerPreferences << /PrintScaling /None >>"));
+        Form.reset();
+        DM.DeletaFechamentoAtual();
+    }
+}
+
 TEST_F(FormCartelimTest, TwoRunsInARowPrintTheSameSheets) {
     Abre(JogosDeMega(8));
     Controle<QLineEdit>(QStringLiteral("Edit_de")).setText(QStringLiteral("4"));

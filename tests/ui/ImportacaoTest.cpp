@@ -264,8 +264,10 @@ TEST_F(ImportacaoTest, OpeningATextFileReplacesTheAreaWhateverItsEncoding) {
         EXPECT_EQ(LinhasDoMemo(),
                   (QStringList{Comentario, u"01 02 03 04 05 06"_s, u"07 08 09 10 11 12"_s, QString()}));
     }
-    EXPECT_EQ(Dialogos.DialogosDeArquivo().value(0),
-              u"Selecione o Arquivo e Clique em Abrir | Arquivos de Texto (Jogos) (*.txt)"_s);
+    EXPECT_EQ(
+        Dialogos.DialogosDeArquivo().value(0),
+        u"Selecione o Arquivo e Clique em Abrir | Arquivos de texto (*.txt *.csv);;Todos os arquivos (*)"_s);
+    EXPECT_EQ(Dialogos.PedidosDeArquivo().value(0).Tipo, TTipoArquivo::Jogos);
     EXPECT_TRUE(Dialogos.Mostradas().isEmpty());
 
     EscolheModalidade(u"Mega-sena"_s);

@@ -178,6 +178,25 @@ TEST_F(JogosTest, ExportOfADiaDeSorteClosingLeavesTheMonthsOut) {
               u"// \r\n01 02 03 04 05 06 07\r\n02 03 04 05 06 07 08\r\n"_s);
 }
 
+TEST_F(JogosTest, ExportDialogOffersTextFilesAndProposesTheClosingsTitle) {
+    ImportaFechamento(u"Quina"_s, 5, {u"01 02 03 04 06"_s}, u"Bolão: 1ª/2025"_s);
+    ImportaFechamento(u"Quina"_s, 5, {u"01 02 03 04 07"_s});
+    const struct {
+        int Fechamento;
+        QString Proposto;
+    } Casos[] = {{0, u"Mega da família.txt"_s}, {2, u"Bolão_ 1ª_2025.txt"_s}, {3, u"jogos.txt"_s}};
+    for (const auto& Caso : Casos) {
+        EscolheFechamento(Caso.Fechamento);
+        Dialogos.EscolheProximoArquivo(QString());
+        Clica(u"BtnExportarJogosArquivoTexto"_s);
+        ASSERT_FALSE(Dialogos.PedidosDeArquivo().isEmpty());
+        const TPedidoArquivo Pedido = Dialogos.PedidosDeArquivo().constLast();
+        EXPECT_EQ(Pedido.Tipo, TTipoArquivo::Exportacao);
+        EXPECT_EQ(Pedido.Filtro, u"Arquivo de texto (*.txt)"_s);
+        EXPECT_EQ(Pedido.NomeProposto, Caso.Proposto);
+    }
+}
+
 TEST_F(JogosTest, CancelledExportWritesNothingAndAFailedOneSaysSoAndKeepsTheWindowUsable) {
     Dialogos.EscolheProximoArquivo(QString());
     Clica(u"BtnExportarJogosArquivoTexto"_s);
