@@ -11,6 +11,10 @@ QString TInicioPrograma::PastaDasTraducoesDoQt() {
     return QLibraryInfo::path(QLibraryInfo::TranslationsPath);
 }
 
+QString TextoVersao() {
+    return QCoreApplication::applicationName() + u' ' + VersaoDoPrograma();
+}
+
 TInicioPrograma::TInicioPrograma(QCoreApplication& Aplicacao, const QString& NomeDoPrograma,
                                  const QString& PastaDasTraducoes)
     : FAplicacao(Aplicacao) {

@@ -6,6 +6,8 @@
 
 // The program's version, set once in the build ("8.15").
 QString VersaoDoPrograma();
+// What --version prints: the running program's name and the version, "cartelim-lote 8.15".
+QString TextoVersao();
 
 // Start-up shared by the window program and every command-line tool, right after the application object:
 // numbers in the Brazilian format whatever the machine's settings (full stop for thousands, comma for

@@ -32,6 +32,10 @@ int main(int argc, char** argv) {
     QGuiApplication Aplicacao(argc, argv);
     const TInicioPrograma Inicio(Aplicacao, QStringLiteral("cartelim-desenha-volantes"));
     const QStringList Argumentos = Aplicacao.arguments();
+    if (Argumentos.value(1) == QStringLiteral("--version")) {
+        QTextStream(stdout) << TextoVersao() << '\n';
+        return 0;
+    }
     const QDir Pasta(Argumentos.size() > 1 ? Argumentos[1] : QStringLiteral(CARTELIM_PASTA_VOLANTES));
     QTextStream Saida(stdout);
     QTextStream Erros(stderr);

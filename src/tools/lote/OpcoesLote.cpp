@@ -260,6 +260,8 @@ TLeituraOpcoes LeOpcoesLote(const QStringList& Argumentos) {
         }
         if (Argumento == u"--help"_s || Argumento == u"-h"_s)
             return TPedidoAjuda{};
+        if (Argumento == u"--version"_s)
+            return TPedidoVersao{};
 
         // "--nome VALOR" or "--nome=VALOR".
         const qsizetype Igual = Argumento.indexOf(u'=');
@@ -309,6 +311,7 @@ QString TextoAjudaLote() {
         Texto += u"  "_s + Chamada.leftJustified(26) + u' ' + Opcao.Descricao + u'\n';
     }
     Texto += u"  "_s + u"--help"_s.leftJustified(26) + u" mostra esta ajuda\n"_s;
+    Texto += u"  "_s + u"--version"_s.leftJustified(26) + u" mostra a versão do programa\n"_s;
     Texto +=
         u"\n"
         u"É preciso pelo menos uma saída: --pdf, --png ou --impressora. Nenhum arquivo fica pela metade:\n"

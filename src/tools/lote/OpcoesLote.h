@@ -53,13 +53,14 @@ struct TOpcoesLote {
 };
 
 struct TPedidoAjuda {};
+struct TPedidoVersao {};
 
-// What the command line asks for: a batch print, the help text, or nothing because it is wrong (the
-// text says why, in Portuguese).
+// What the command line asks for: a batch print, the help text, the version, or nothing because it is
+// wrong (the text says why, in Portuguese).
 struct TErroDeUso {
     QString Mensagem;
 };
-using TLeituraOpcoes = std::variant<TOpcoesLote, TPedidoAjuda, TErroDeUso>;
+using TLeituraOpcoes = std::variant<TOpcoesLote, TPedidoAjuda, TPedidoVersao, TErroDeUso>;
 
 // Reads the arguments that follow the program name.
 TLeituraOpcoes LeOpcoesLote(const QStringList& Argumentos);

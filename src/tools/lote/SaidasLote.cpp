@@ -126,11 +126,16 @@ TResultadoSaida TSaidasLote::Produz(TExecucaoImpressao& Execucao, const QString&
         [&] { return Imprime(Relatorio, NomeDocumento); },
     };
     const bool Pedidas[] = {!FPdf.isEmpty(), !FPastaPng.isEmpty(), !FImpressora.isEmpty()};
-    Execucao.SetAoMensagem(Relata);
+    // A message starts on a line of its own, after the progress line.
+    Execucao.SetAoMensagem([this, &Relata](const TMensagem& Mensagem) {
+        FProgresso.Encerra();
+        Relata(Mensagem);
+    });
     for (std::size_t Indice = 0; Indice < std::size(Saidas); ++Indice) {
         if (!Pedidas[Indice])
             continue;
         const TResultadoSaida Resultado = Saidas[Indice]();
+        FProgresso.Encerra();
         Execucao.SetAoMensagem({});
         if (!Resultado.Sucesso)
             return Resultado;
@@ -155,7 +160,10 @@ TResultadoSaida TSaidasLote::GravaPdf(TRelatorio& Relatorio, const QString& Nome
         return TResultadoSaida::Falha(FalhaPdf(FPdf, FTemporarioPdf->Erro()));
     const QString Temporario = FTemporarioPdf->Caminho(u"saida.pdf"_s);
     TResultadoSaida Resultado =
-        ExportaPdf(Relatorio, Temporario, NomeDocumento, [](int, int) { return !TInterrupcao::Pedida(); });
+        ExportaPdf(Relatorio, Temporario, NomeDocumento, [this](int Feitas, int Total) {
+            FProgresso.Informa(u"PDF"_s, Feitas, Total);
+            return !TInterrupcao::Pedida();
+        });
     // The user knows the file by the name asked for, not by the temporary one.
     Resultado.Mensagem.replace(Nativo(Temporario), Nativo(FPdf));
     return Resultado;
@@ -192,6 +200,7 @@ TResultadoSaida TSaidasLote::GravaPng(TRelatorio& Relatorio) {
             !::GravaPng(ImagemPagina(Relatorio, Indice, FDpi), FTemporarioPng->Caminho(Nome), Motivo))
             return TResultadoSaida::Falha(FalhaPng(PastaMostrada.filePath(Nome), Motivo));
         FPaginasPng.append(Nome);
+        FProgresso.Informa(u"Imagens PNG"_s, Indice + 1, Quantidade);
         if (TInterrupcao::Pedida())
             return TResultadoSaida::Falha(FalhaPng(PastaMostrada.filePath(Nome), MensagemInterrompida()));
     }

@@ -5,6 +5,7 @@
 #include "report/SaidaRelatorio.h"
 #include "tools/lote/Interrupcao.h"
 #include "tools/lote/PastaTemporaria.h"
+#include "tools/lote/ProgressoLote.h"
 
 #include <QString>
 #include <QStringList>
@@ -55,6 +56,7 @@ private:
 
     // First, so that the signals are noted until the temporary folders are gone.
     TInterrupcao FInterrupcao;
+    TProgressoLote FProgresso{stderr, TProgressoLote::EhTerminal(stderr)};
     QString FPdf;
     QString FPastaPng;          // as asked for, and as messages show it
     QString FPastaPngAcessivel; // as the files in it are reached

@@ -63,6 +63,10 @@ int main(int argc, char** argv) {
         Escreve(stdout, TextoAjudaLote());
         return 0;
     }
+    if (std::holds_alternative<TPedidoVersao>(Leitura)) {
+        Escreve(stdout, TextoVersao());
+        return 0;
+    }
     if (const auto* Erro = std::get_if<TErroDeUso>(&Leitura)) {
         MostraMensagem({TTipoMensagem::Erro, Erro->Mensagem});
         Escreve(stderr, TextoUsoLote());

@@ -8,6 +8,10 @@
 
 #include <algorithm>
 
+#include <fcntl.h>
+#include <pty.h>
+#include <unistd.h>
+
 namespace {
 
 constexpr int EsperaMs = 120000;
@@ -54,6 +58,27 @@ TResultadoProcesso ExecutaLoteLendo(const QStringList& Argumentos, const QString
     QProcess Processo;
     Processo.setStandardInputFile(ArquivoDeEntrada);
     return Executa(Processo, Argumentos, Pasta, {}, {});
+}
+
+TResultadoProcesso ExecutaLoteNoTerminal(const QStringList& Argumentos, const QString& Pasta,
+                                         const QByteArray& Entrada) {
+    int Mestre = -1;
+    int Escravo = -1;
+    if (::openpty(&Mestre, &Escravo, nullptr, nullptr, nullptr) != 0)
+        return {};
+    QProcess Processo;
+    Processo.setChildProcessModifier([Escravo] { ::dup2(Escravo, STDERR_FILENO); });
+    // Read once the program has ended: a short run writes far less than the terminal holds.
+    TResultadoProcesso Resultado = Executa(Processo, Argumentos, Pasta, Entrada, {});
+    ::fcntl(Mestre, F_SETFL, ::fcntl(Mestre, F_GETFL) | O_NONBLOCK);
+    QByteArray Lido;
+    char Bloco[4096];
+    for (ssize_t Bytes; (Bytes = ::read(Mestre, Bloco, sizeof Bloco)) > 0;)
+        Lido.append(Bloco, Bytes);
+    ::close(Escravo);
+    ::close(Mestre);
+    Resultado.Erros = Texto(Lido);
+    return Resultado;
 }
 
 QString ExecutaFerramenta(const QString& Programa, const QStringList& Argumentos) {

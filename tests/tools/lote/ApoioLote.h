@@ -25,6 +25,10 @@ TResultadoProcesso ExecutaLote(const QStringList& Argumentos, const QString& Pas
 TResultadoProcesso ExecutaLoteLendo(const QStringList& Argumentos, const QString& Pasta,
                                     const QString& ArquivoDeEntrada);
 // Runs a helper program (pdfinfo, pdftoppm, pdftotext); its standard output.
+// As ExecutaLote, with standard error on a terminal (a pseudo-terminal the test reads): Erros is what
+// a person would have seen there.
+TResultadoProcesso ExecutaLoteNoTerminal(const QStringList& Argumentos, const QString& Pasta,
+                                         const QByteArray& Entrada);
 QString ExecutaFerramenta(const QString& Programa, const QStringList& Argumentos);
 
 int PaginasDoPdf(const QString& Caminho);

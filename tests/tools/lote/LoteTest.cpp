@@ -261,6 +261,33 @@ TEST_F(LoteTest, PdfImprimeEmTamanhoReal) {
     }
 }
 
+TEST_F(LoteTest, VersaoDoPrograma) {
+    const TResultadoProcesso Resultado = Executa({QStringLiteral("--version")});
+    EXPECT_EQ(Resultado.Situacao, 0);
+    EXPECT_EQ(Resultado.Saida, QStringLiteral("cartelim-lote " CARTELIM_VERSAO_DO_PROJETO "\n"));
+    EXPECT_TRUE(Executa({QStringLiteral("--help")}).Saida.contains(QStringLiteral("--version")));
+}
+
+// A person at a terminal sees the pages done of each output on one line rewritten in place; a script
+// reading standard error sees nothing of it (every other test runs with a pipe there).
+TEST_F(LoteTest, ProgressoNoTerminal) {
+    const TResultadoProcesso Resultado =
+        ExecutaLoteNoTerminal({QStringLiteral("--modalidade"), QStringLiteral("Mega-sena"),
+                               QStringLiteral("--pdf"), QStringLiteral("volantes.pdf"),
+                               QStringLiteral("--png"), QStringLiteral("imagens"), QStringLiteral("-")},
+                              Pasta.path(), DezJogosMega);
+    ASSERT_EQ(Resultado.Situacao, 0) << Resultado.Erros.toStdString();
+    for (const char* Esperado : {"\rPDF: 1 de 2 páginas (50%)", "\rPDF: 2 de 2 páginas (100%)\r\n",
+                                 "\rImagens PNG: 2 de 2 páginas (100%)\r\n"})
+        EXPECT_TRUE(Resultado.Erros.contains(QString::fromUtf8(Esperado))) << Resultado.Erros.toStdString();
+
+    const TResultadoProcesso SemTerminal =
+        Executa({QStringLiteral("--modalidade"), QStringLiteral("Mega-sena"), QStringLiteral("--pdf"),
+                 QStringLiteral("volantes.pdf"), QStringLiteral("-")},
+                DezJogosMega);
+    EXPECT_EQ(SemTerminal.Erros, QString());
+}
+
 // A failure leaves the earlier file of the same name as it was.
 TEST_F(LoteTest, FalhaGuardaOArquivoAnterior) {
     Grava(QStringLiteral("jogos.txt"), DezJogosMega);
