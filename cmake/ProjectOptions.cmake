@@ -24,3 +24,16 @@ if(CARTELIM_SANITIZE)
         -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
     target_link_options(cartelim_options INTERFACE -fsanitize=address,undefined)
 endif()
+
+# Coverage-guided fuzzing (fuzz/): clang only. Everything is built with libFuzzer's coverage
+# instrumentation and the sanitizers, so that the code a target reaches guides the fuzzer and any fault
+# stops it; only the fuzz programs themselves link libFuzzer's main.
+option(CARTELIM_FUZZ "Build the fuzz targets of fuzz/ (clang with libFuzzer)" OFF)
+if(CARTELIM_FUZZ)
+    if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+        message(FATAL_ERROR "CARTELIM_FUZZ needs clang: configure with CC=clang CXX=clang++")
+    endif()
+    target_compile_options(cartelim_options INTERFACE
+        -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+    target_link_options(cartelim_options INTERFACE -fsanitize=address,undefined)
+endif()

@@ -11,6 +11,7 @@ packages=(
     fonts-liberation2 poppler-utils
     cups printer-driver-cups-pdf
     openssl
+    clang libclang-rt-14-dev
 )
 
 missing=()
