@@ -231,6 +231,8 @@ TResultado ConfereConjunto(const TOpcoesLote& Opcoes, const QStringList& Arquivo
         return u"Falta o arquivo de jogos (use - para ler a entrada padrão)."_s;
     if (Arquivos.size() > 1)
         return u"Só um arquivo de jogos por vez: \"%1\" e \"%2\"."_s.arg(Arquivos.at(0), Arquivos.at(1));
+    if (Arquivos.constFirst().isEmpty())
+        return u"O nome do arquivo de jogos está vazio (use - para ler a entrada padrão)."_s;
     if (Opcoes.NomeModalidade.trimmed().isEmpty())
         return u"Falta a modalidade (--modalidade)."_s;
     if (Opcoes.Pdf.isEmpty() && Opcoes.PastaPng.isEmpty() && Opcoes.Impressora.isEmpty())

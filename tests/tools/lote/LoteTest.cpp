@@ -353,6 +353,8 @@ INSTANTIATE_TEST_SUITE_P(
                       DezJogosMega, 2, "Erro: Opção desconhecida: --cores"},
         TCasoSituacao{"SemSaida", {Jogos}, DezJogosMega, 2, "Escolha pelo menos uma saída"},
         TCasoSituacao{"SemArquivo", Saidas, DezJogosMega, 2, "Falta o arquivo de jogos"},
+        TCasoSituacao{"ArquivoDeNomeVazio", Saidas + QStringList{QString()}, DezJogosMega, 2,
+                      "O nome do arquivo de jogos está vazio"},
         TCasoSituacao{"ArquivoInexistente", Saidas + QStringList{QStringLiteral("outro.txt")}, DezJogosMega,
                       2, "O arquivo \"outro.txt\" não foi encontrado."},
         TCasoSituacao{"PastaNoLugarDoArquivo", Saidas + QStringList{QStringLiteral("/")}, DezJogosMega, 2,
