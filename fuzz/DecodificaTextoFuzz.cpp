@@ -1,7 +1,7 @@
-// The text file decoder over any bytes: it never fails, gives well-formed UTF-16 (no lone surrogate),
-// reads valid UTF-8 without a byte-order mark as UTF-8 and anything else without one byte for
-// character, and the text it gives comes back unchanged when written with a byte-order mark in UTF-8,
-// UTF-16 LE or UTF-16 BE and decoded again.
+// The text file decoder over any bytes: it never fails, gives well-formed UTF-16 (no lone surrogate)
+// and no byte-order mark, reads valid UTF-8 without a leading mark as UTF-8 (its marks dropped) and
+// anything else without one as one character for each byte, and the text it gives comes back
+// unchanged when written with a byte-order mark in UTF-8, UTF-16 LE or UTF-16 BE and decoded again.
 #include "ApoioFuzz.h"
 
 #include "entry/ArquivoTexto.h"
@@ -40,11 +40,13 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* Dados, std::size_t Ta
     const QByteArray Bytes(reinterpret_cast<const char*>(Dados), qsizetype(Tamanho));
     const QString Texto = DecodificaTexto(Bytes);
     Confere(SemSurrogatoSozinho(Texto), "texto sem surrogato sozinho", Texto);
+    Confere(!Texto.contains(QChar(0xFEFF)), "texto sem marca de ordem dos bytes", Texto);
     if (!ComecaComMarca(Bytes)) {
         QStringDecoder Utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-        const QString ComoUtf8 = Utf8.decode(Bytes);
+        QString ComoUtf8 = Utf8.decode(Bytes);
         if (!Utf8.hasError())
-            Confere(Texto == ComoUtf8, "UTF-8 válido lido como UTF-8", Texto);
+            Confere(Texto == ComoUtf8.remove(QChar(0xFEFF)), "UTF-8 válido lido como UTF-8, sem marcas",
+                    Texto);
         else
             Confere(Texto.size() == Bytes.size(), "sem UTF-8 válido, um caractere por byte", Texto);
     }
