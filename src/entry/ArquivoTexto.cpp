@@ -148,10 +148,11 @@ QByteArray CodificaWindows1252(QStringView Texto) {
             *Destino++ = char(Codigo);
             continue;
         }
-        // The five codes Windows-1252 leaves unused have no character of their own here.
+        // The five codes Windows-1252 leaves unused were read as the Latin-1 character of the same code
+        // and go back to their byte, so that a hand-written file saved again keeps every byte it had.
         const auto Achado = std::find(Windows1252De80a9F.begin(), Windows1252De80a9F.end(), Codigo);
-        const bool Proprio = Achado != Windows1252De80a9F.end() && *Achado >= 0x100;
-        *Destino++ = Proprio ? char(0x80 + (Achado - Windows1252De80a9F.begin())) : '?';
+        *Destino++ =
+            Achado != Windows1252De80a9F.end() ? char(0x80 + (Achado - Windows1252De80a9F.begin())) : '?';
     }
     return Bytes;
 }

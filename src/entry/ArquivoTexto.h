@@ -34,7 +34,8 @@ QString DecodificaTexto(QByteArrayView Bytes);
 
 // Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF, no cut sequence at the end.
 bool EhUtf8Valido(QByteArrayView Bytes);
-// Windows-1252 both ways; a character the code page lacks is written as "?".
+// Windows-1252 both ways, every byte read back as it was (the five codes the page leaves unused stand
+// for themselves); any other character the code page lacks is written as "?".
 QString DeWindows1252(QByteArrayView Bytes);
 QByteArray CodificaWindows1252(QStringView Texto);
 

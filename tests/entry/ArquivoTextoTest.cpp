@@ -163,6 +163,14 @@ TEST_F(LeituraDeArquivo, ArquivoSemPermissaoDeLeitura) {
                              u"\". Verifique se você tem permissão para lê-lo."_s);
 }
 
+TEST(Windows1252, TodoByteVoltaComoEra) {
+    QByteArray Bytes;
+    for (int Byte = 0; Byte < 256; ++Byte)
+        Bytes.append(char(Byte));
+    EXPECT_EQ(CodificaWindows1252(DeWindows1252(Bytes)), Bytes);
+    EXPECT_EQ(CodificaWindows1252(u"\u0080\u0100\u20AC"), QByteArray("??\x80"));
+}
+
 TEST(QuebrasDeLinha, SoLinhaFeedSozinhaGanhaRetorno) {
     const std::pair<QString, QString> Casos[] = {
         {{}, {}},
