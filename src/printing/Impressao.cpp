@@ -8,6 +8,7 @@
 #include "report/RotuloAngular.h"
 #include "store/CDSImpressao.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -54,6 +55,31 @@ std::optional<QSize> TamanhoImagem(TTipoModalidade Tipo, int LayoutIndex) {
         break;
     }
     return std::nullopt;
+}
+
+// Room kept between a page label and the title it shares a line with, and the smallest size their
+// texts shrink to.
+constexpr int FolgaAntesDoTitulo = 4;
+constexpr int MenorFonteNaLinhaDoTitulo = 5;
+
+// Shrinks the text's font until the text fits its box (or the smallest size is reached).
+void CabeNoBox(TRotulo& Rotulo) {
+    while (Rotulo.TamanhoFonte() > MenorFonteNaLinhaDoTitulo && Rotulo.AreaDoTexto().width() > Rotulo.Width())
+        Rotulo.SetTamanhoFonte(Rotulo.TamanhoFonte() - 1);
+}
+
+// A page label on the title's line, to the left of it: both shrink until their text fits their box,
+// the label's box ending before the title, so that neither prints over the other. A title that still
+// does not fit loses the end of the identification it carries when the slip prints that whole apart.
+void MantemAntesDoTitulo(TRotulo& Pagina, TRotulo& Titulo, bool IdentificacaoAParte) {
+    if (!Pagina.Box().intersects(Titulo.Box()) || Pagina.Left() >= Titulo.Left())
+        return;
+    CabeNoBox(Titulo);
+    if (IdentificacaoAParte && Titulo.AreaDoTexto().width() > Titulo.Width())
+        Titulo.SetCaption(Titulo.TextoQueCabe(Titulo.Caption(), Titulo.Width()));
+    const double Fim = std::min<double>(Titulo.Left(), Titulo.AreaDoTexto().left()) - FolgaAntesDoTitulo;
+    Pagina.SetWidth(std::max(0, static_cast<int>(Fim) - Pagina.Left()));
+    CabeNoBox(Pagina);
 }
 
 TMargens MargensPagina(bool VolanteOficial, bool MaisMilionaria0) {
@@ -354,9 +380,14 @@ void TImpressao::ImprimeDadosDoJogo() {
         Pagina->SetLeft(FImpNumPagina_E.value(Modelo));
         Pagina->SetTop(FImpNumPagina_T.value(Modelo));
         Pagina->SetTamanhoFonte(10);
+        Pagina->SetWidth(Form.Modelo().TamanhoPagina.width());
         Pagina->SetCaption(QStringLiteral("Pag : ") + Numero(FNumeroPagina) + QLatin1Char(' ') +
                            Identificadores);
         Pagina->SetVisible(true);
+        if (auto* Titulo = Form.Componente<TRotulo>(QStringLiteral("LabelNomeModalidade")))
+            MantemAntesDoTitulo(*Pagina, *Titulo,
+                                Form.Componente<TRotulo>(QStringLiteral("LabelNomeModalidadeExtra")) !=
+                                    nullptr);
     }
     auto* Extra = Form.Componente<TRotulo>(QStringLiteral("LabelNomeModalidadeExtra"));
     if (Extra) {

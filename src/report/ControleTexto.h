@@ -4,6 +4,8 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFontMetricsF>
+#include <QSizeF>
 
 enum class TAlinhamento { Esquerda, Centro, Direita };
 
@@ -23,6 +25,11 @@ public:
     void SetCorFonte(const QColor& Value) { FCorFonte = Value; }
     void SetAlignment(TAlinhamento Value) { FAlignment = Value; }
 
+    // How wide and how high a line of the text is drawn in this control's font, in report pixels.
+    QSizeF TamanhoDoTexto(const QString& Texto) const;
+    // The text cut at its end, with "…", to fit Largura report pixels in this control's font.
+    QString TextoQueCabe(const QString& Texto, double Largura) const;
+
 protected:
     // The font at TamanhoFonte points for a painter in report pixels, whatever the resolution of the
     // painter's device (a point size taken at the device's resolution would be scaled twice).
@@ -30,6 +37,10 @@ protected:
     int FlagsAlinhamento() const;
 
 private:
+    QFont FonteParaDpi(int Dpi) const;
+    // The metrics of this control's font on a device of one report pixel per dot, as the outputs draw.
+    QFontMetricsF MetricasDoRelatorio() const;
+
     QString FFamiliaFonte = QStringLiteral("Arial");
     int FTamanhoFonte = 10;
     QColor FCorFonte = Qt::black;

@@ -4,17 +4,24 @@
 #include <QPainter>
 
 QRectF TRotulo::BoxDesenhado(const QPainter& Pintor) const {
-    const QRectF Caixa(Box());
     if (!FAutoSize)
-        return Caixa;
+        return QRectF(Box());
     const QFontMetricsF Metricas(FonteParaPintor(Pintor), Pintor.device());
-    const double Largura = Metricas.horizontalAdvance(FCaption);
+    return Alinhado(QSizeF(Metricas.horizontalAdvance(FCaption), Metricas.height()));
+}
+
+QRectF TRotulo::AreaDoTexto() const {
+    return Alinhado(TamanhoDoTexto(FCaption));
+}
+
+QRectF TRotulo::Alinhado(const QSizeF& Tamanho) const {
+    const QRectF Caixa(Box());
     double Esquerda = Caixa.left();
     if (Alignment() == TAlinhamento::Centro)
-        Esquerda = Caixa.center().x() - Largura / 2;
+        Esquerda = Caixa.center().x() - Tamanho.width() / 2;
     else if (Alignment() == TAlinhamento::Direita)
-        Esquerda = Caixa.right() - Largura;
-    return QRectF(Esquerda, Caixa.top(), Largura, Metricas.height());
+        Esquerda = Caixa.right() - Tamanho.width();
+    return QRectF(QPointF(Esquerda, Caixa.top()), Tamanho);
 }
 
 void TRotulo::Desenha(QPainter& Pintor) const {

@@ -17,9 +17,15 @@ public:
     // The box the text occupies when drawn (the box itself unless AutoSize), for a painter in report
     // pixels.
     QRectF BoxDesenhado(const QPainter& Pintor) const;
+    // Where the caption's text lies when drawn, in report pixels: as wide as the text, from the box's
+    // left edge, centre or right edge as aligned, so a text wider than its box reaches past it.
+    QRectF AreaDoTexto() const;
     void Desenha(QPainter& Pintor) const override;
 
 private:
+    // A rectangle of that size at the top of the box, placed as the text is aligned.
+    QRectF Alinhado(const QSizeF& Tamanho) const;
+
     QString FCaption;
     bool FAutoSize = false;
 };

@@ -272,6 +272,63 @@ TEST(ImpressaoMaisMilionaria, TextosDoVolante) {
     }
 }
 
+TEST(ImpressaoMaisMilionaria, RotuloDaPaginaNaoInvadeOTituloDoModelo0) {
+    // On the wide slip the page label (from left 300, right aligned) shares its line with the title
+    // (from left 460): it ends before the title's text and shrinks until its own text fits, from the
+    // first sheet to the last of a million games, with or without an identification in the title.
+    struct TCaso {
+        int Pagina;
+        QList<int> Ids;
+    };
+    const TCaso Casos[] = {
+        {1, {1, 2, 3, 4}},
+        {12'500, {49'997, 49'998, 49'999, 50'000}},
+        {250'000, {999'997, 999'998, 999'999, 1'000'000}},
+    };
+    for (const bool VolanteOficial : {false, true})
+        for (const QString& Identificacao : {QString(), QStringLiteral("BOLÃO DA FIRMA DO SEU ZÉ 2025 !")})
+            for (const TCaso& Caso : Casos) {
+                SCOPED_TRACE(testing::Message()
+                             << "página " << Caso.Pagina << (VolanteOficial ? ", volante" : ", A4")
+                             << ", identificação '" << Identificacao.toStdString() << "'");
+                TMontagem Montagem = Monta(MaisMilionaria, 0, [&](TImpressao& Impressao) {
+                    Impressao.SetQdeTrevo(2);
+                    Impressao.SetImpressaoVolanteOficial(VolanteOficial);
+                    Impressao.SetNomeIdentificacao(Identificacao);
+                });
+                QStringList Jogos;
+                for (int Jogo = 0; Jogo < 4; ++Jogo)
+                    Jogos << Seis;
+                Montagem.Impressao->SetDados(Folha(Jogos, Caso.Ids, Caso.Pagina));
+                const TRotulo& Pagina = *Montagem.Componente<TRotulo>(QStringLiteral("LabelNumPagina"));
+                const TRotulo& Titulo = *Montagem.Componente<TRotulo>(QStringLiteral("LabelNomeModalidade"));
+                EXPECT_TRUE(Pagina.Caption().startsWith(QStringLiteral("Pag : %1 (").arg(Caso.Pagina)));
+                EXPECT_EQ(Pagina.Box().topLeft(), QPoint(300, 16));
+                EXPECT_EQ(Titulo.Box().topLeft(), QPoint(460, 16));
+                EXPECT_FALSE(Pagina.Box().intersects(Titulo.Box()));
+                EXPECT_FALSE(Pagina.AreaDoTexto().intersects(Titulo.AreaDoTexto()))
+                    << Pagina.Caption().toStdString() << " / " << Titulo.Caption().toStdString();
+                EXPECT_LE(Pagina.AreaDoTexto().width(), Pagina.Width()) << "the label's text fits its box";
+                EXPECT_LE(Titulo.AreaDoTexto().width(), Titulo.Width()) << "the title's text fits its box";
+                EXPECT_GE(Pagina.TamanhoFonte(), 5);
+                EXPECT_GE(Titulo.TamanhoFonte(), 5);
+                // A title cut short leaves the identification whole on the line below.
+                const TRotulo& Extra =
+                    *Montagem.Componente<TRotulo>(QStringLiteral("LabelNomeModalidadeExtra"));
+                EXPECT_EQ(Extra.Caption(), Identificacao);
+                EXPECT_TRUE(Extra.Visible());
+            }
+}
+
+TEST(ImpressaoMaisMilionaria, RotuloDaPaginaDoModelo1FicaComoEsta) {
+    // The tall slip writes the page label far below the title: nothing to make room for.
+    TMontagem Montagem = MontaMaisMilionaria(1);
+    Montagem.Impressao->SetDados(Folha({Seis, Seis}, {999'999, 1'000'000}, 500'000));
+    const TRotulo& Pagina = *Montagem.Componente<TRotulo>(QStringLiteral("LabelNumPagina"));
+    EXPECT_EQ(Pagina.Box(), QRect(23, 645, 224, 15));
+    EXPECT_EQ(Pagina.TamanhoFonte(), 10);
+}
+
 TEST(ImpressaoMaisMilionaria, MarcaDeCadaNumero) {
     struct TCaso {
         int Modelo;

@@ -107,6 +107,28 @@ TEST_F(DesenhoTest, RotuloAlinhadoNoSeuBox) {
     }
 }
 
+TEST_F(DesenhoTest, AreaDoTextoCobreATintaTambemAlemDoBox) {
+    // A caption wider than its box overflows on the side away from its alignment; the area says where.
+    TFonteTeste UmaCelula(1); // the text may run into the next cell's place
+    Relatorio.SetFonteDados(&UmaCelula);
+    TRotulo& Rotulo = Relatorio.CriaRotulo(QStringLiteral("LabelNumPagina"));
+    Rotulo.SetBox(QRect(300, 50, 80, 15));
+    Rotulo.SetCaption(QStringLiteral("Pag : 12500 (99997-99998-99999-100000)"));
+    for (const TAlinhamento Alinhamento :
+         {TAlinhamento::Esquerda, TAlinhamento::Centro, TAlinhamento::Direita}) {
+        Rotulo.SetAlignment(Alinhamento);
+        const QRectF Area = Rotulo.AreaDoTexto();
+        EXPECT_GT(Area.width(), 80);
+        const auto Tinta = AreaEscura(ImagemPagina(Relatorio, 0, 96), QRect(0, 30, 960, 50), 200);
+        ASSERT_TRUE(Tinta.has_value());
+        EXPECT_GE(Tinta->left(), Area.left() - 1) << static_cast<int>(Alinhamento);
+        EXPECT_LE(Tinta->right() + 1, Area.right() + 1) << static_cast<int>(Alinhamento);
+        EXPECT_LT(Tinta->left(), Area.left() + 4) << "the area is no wider than the ink";
+        EXPECT_GT(Tinta->right() + 1, Area.right() - 4) << "the area is no wider than the ink";
+        EXPECT_LE(Tinta->bottom(), Area.bottom());
+    }
+}
+
 TEST_F(DesenhoTest, RotuloAutoSizeCresceParaOTexto) {
     TRotulo& Rotulo = Relatorio.CriaRotulo(QStringLiteral("LabelNomeModalidade"));
     Rotulo.SetBox(QRect(200, 50, 40, 15));
