@@ -12,6 +12,7 @@ packages=(
     cups printer-driver-cups-pdf
     openssl
     clang libclang-rt-14-dev
+    libcups2-dev
 )
 
 missing=()

@@ -89,7 +89,7 @@ TResultadoSaida ExportaPdf(TRelatorio& Relatorio, const QString& Caminho, const 
         Pintor.end();
         if (!Completo) {
             Arquivo.cancelWriting();
-            return TResultadoSaida::Falha(MensagemPdf(Caminho, MensagemInterrompida()));
+            return TResultadoSaida::Cancelamento(MensagemPdf(Caminho, MensagemInterrompida()));
         }
     }
     if (const QString Motivo = CopiaPdfEmTamanhoReal(Rascunho, Arquivo); !Motivo.isEmpty()) {

@@ -9,13 +9,17 @@ class QPagedPaintDevice;
 class QPainter;
 class TRelatorio;
 
-// The outcome of writing a report somewhere; on failure Mensagem says why, in words for the user.
+// The outcome of writing a report somewhere; on failure Mensagem says why, in words for the user. An
+// output stopped on the way is no success either, and leaves nothing behind; Cancelada tells it apart
+// (a window says nothing of what the user cancelled).
 struct TResultadoSaida {
     bool Sucesso = true;
     QString Mensagem;
+    bool Cancelada = false;
 
     static TResultadoSaida Ok() { return {}; }
     static TResultadoSaida Falha(const QString& Mensagem) { return {false, Mensagem}; }
+    static TResultadoSaida Cancelamento(const QString& Mensagem) { return {false, Mensagem, true}; }
 };
 
 // Told after each page drawn, with the pages done and the total; answering false stops the output

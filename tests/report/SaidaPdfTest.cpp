@@ -107,6 +107,47 @@ TEST_F(SaidaPdfTest, DiscoCheioGuardaOPdfAnterior) {
               QStringList({QStringLiteral(".enchimento"), QStringLiteral("volantes.pdf")}));
 }
 
+TEST_F(SaidaPdfTest, ProgressoContaCadaPaginaEParaQuandoPedido) {
+    TRelatorio Relatorio;
+    PreparaFolhaTresVolantes(Relatorio, MargensFolha);
+    TFonteTeste Fonte(3 * 7); // seven pages
+    Relatorio.SetFonteDados(&Fonte);
+    CriaMarcas(Relatorio);
+    const QString Arquivo = Caminho(QStringLiteral("volantes.pdf"));
+
+    // Told once per page, in order, with the page count.
+    QList<std::pair<int, int>> Avisos;
+    const TResultadoSaida Completo = ExportaPdf(Relatorio, Arquivo, {}, [&Avisos](int Feitas, int Total) {
+        Avisos.append({Feitas, Total});
+        return true;
+    });
+    ASSERT_TRUE(Completo.Sucesso) << Completo.Mensagem.toStdString();
+    ASSERT_EQ(Avisos.size(), 7);
+    for (int Pagina = 1; Pagina <= 7; ++Pagina)
+        EXPECT_EQ(Avisos[Pagina - 1], std::make_pair(Pagina, 7));
+    const QByteArray Anterior = ConteudoDe(Arquivo);
+    ASSERT_FALSE(Anterior.isEmpty());
+
+    // Stopped after the third page: nothing new at the target, the earlier file whole, no leftovers.
+    for (const int Parada : {1, 3, 6}) {
+        int Chamadas = 0;
+        const TResultadoSaida Cancelado =
+            ExportaPdf(Relatorio, Arquivo, {}, [&Chamadas, Parada](int Feitas, int) {
+                ++Chamadas;
+                return Feitas < Parada;
+            });
+        EXPECT_FALSE(Cancelado.Sucesso);
+        EXPECT_TRUE(Cancelado.Cancelada);
+        EXPECT_TRUE(Cancelado.Mensagem.endsWith(MensagemInterrompida())) << Cancelado.Mensagem.toStdString();
+        EXPECT_EQ(Chamadas, Parada) << "no page is drawn after the answer";
+        EXPECT_EQ(ConteudoDe(Arquivo), Anterior);
+        EXPECT_EQ(QDir(Pasta.path()).entryList(QDir::Files), QStringList{QStringLiteral("volantes.pdf")});
+    }
+    const QString Novo = Caminho(QStringLiteral("novo.pdf"));
+    EXPECT_TRUE(ExportaPdf(Relatorio, Novo, {}, [](int, int) { return false; }).Cancelada);
+    EXPECT_FALSE(QFileInfo::exists(Novo));
+}
+
 TEST_F(SaidaPdfTest, RelatorioSemPaginasNaoGravaPdf) {
     TRelatorio Relatorio;
     PreparaFolhaTresVolantes(Relatorio, MargensFolha);
