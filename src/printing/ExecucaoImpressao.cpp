@@ -7,6 +7,8 @@
 
 #include <QDir>
 
+#include <algorithm>
+
 namespace {
 
 const QString MensagemIndisponivel = QStringLiteral("Modalidade Não Disponível para Impressão no Momento.");
@@ -53,7 +55,38 @@ void DefineConfiguracao(TImpressao& Impressao, TFormImpressao& Form, const TModa
     Impressao.SetImprimirNumerosJogos(Configuracao.ImprimirNumerosJogos);
 }
 
+// The template of the chosen slip model and the game's slip layout with every setting of the run,
+// the page fitted to them; either is missing when the game or model cannot be printed.
+struct TFormatoPagina {
+    std::unique_ptr<TFormImpressao> Form;
+    std::unique_ptr<TImpressao> Impressao;
+};
+
+TFormatoPagina AjustaFormato(const TModalidade& Modalidade, const TConfiguracaoImpressao& Configuracao) {
+    TFormatoPagina Formato{CriaFormImpressao(Modalidade.NomeRelatorio().value(Modalidade.LayoutIndex())),
+                           CriaImpressao(Configuracao.NomeModalidade)};
+    if (!Formato.Form || !Formato.Impressao)
+        return Formato;
+    Formato.Impressao->SetColorShape(Configuracao.ColorShape);
+    DefineConfiguracao(*Formato.Impressao, *Formato.Form, Modalidade, Configuracao);
+    AjustaPapel(Formato.Form->RLReport1(), Configuracao, Modalidade.TipoModalidade());
+    Formato.Impressao->Prepare();
+    return Formato;
+}
+
 } // namespace
+
+int TExecucaoImpressao::VolantesPorPagina(const TConfiguracaoImpressao& Configuracao) {
+    const std::unique_ptr<TModalidade> Modalidade = CriaModalidade(Configuracao.NomeModalidade);
+    if (!Modalidade)
+        return 1;
+    Modalidade->SetLayoutIndex(Configuracao.LayoutIndex);
+    Modalidade->SetParameters(Configuracao.QdeNumPorVolante);
+    const TFormatoPagina Formato = AjustaFormato(*Modalidade, Configuracao);
+    if (!Formato.Form || !Formato.Impressao)
+        return Configuracao.ImpressaoVolanteOficial ? 1 : std::max(1, Modalidade->QdeVolantesPorPagina());
+    return Formato.Form->RLReport1().Layout().CelulasPorPagina();
+}
 
 TExecucaoImpressao::TExecucaoImpressao(std::unique_ptr<TFormImpressao> Form,
                                        std::unique_ptr<TImpressao> Impressao,
@@ -82,24 +115,19 @@ std::unique_ptr<TExecucaoImpressao> TExecucaoImpressao::Monta(const TConfiguraca
         Mensagens = Modalidade->MensagensValidacao();
         return nullptr;
     }
-    std::unique_ptr<TFormImpressao> Form =
-        CriaFormImpressao(Modalidade->NomeRelatorio().value(Modalidade->LayoutIndex()));
-    std::unique_ptr<TImpressao> Impressao = CriaImpressao(Configuracao.NomeModalidade);
-    if (!Form || !Impressao) {
+    TFormatoPagina Formato = AjustaFormato(*Modalidade, Configuracao);
+    if (!Formato.Form || !Formato.Impressao) {
         Mensagens.append({TTipoMensagem::Erro, MensagemIndisponivel});
         return nullptr;
     }
-
-    Impressao->SetColorShape(Configuracao.ColorShape);
-    DefineConfiguracao(*Impressao, *Form, *Modalidade, Configuracao);
-    AjustaPapel(Form->RLReport1(), Configuracao, Modalidade->TipoModalidade());
+    std::unique_ptr<TFormImpressao> Form = std::move(Formato.Form);
+    std::unique_ptr<TImpressao> Impressao = std::move(Formato.Impressao);
     const QString PastaImagens =
         Configuracao.PastaImagens.isEmpty() ? PastaImagensVolantes() : Configuracao.PastaImagens;
     if (Configuracao.ImagemVisivel && !Form->CarregaImagem(PastaImagens))
         Mensagens.append({TTipoMensagem::Aviso,
                           QStringLiteral("Imagem do volante não encontrada: ") +
                               QDir::toNativeSeparators(QDir(PastaImagens).filePath(Form->ArquivoImagem()))});
-    Impressao->Prepare();
     Impressao->CriaTodosShapes();
     return std::unique_ptr<TExecucaoImpressao>(
         new TExecucaoImpressao(std::move(Form), std::move(Impressao), CDSImpressao));

@@ -51,6 +51,12 @@ public:
                                                      const TCDSImpressao& CDSImpressao,
                                                      TMensagens& Mensagens);
 
+    // How many slips one page holds in the page format of the game, slip model and paper of the
+    // configuration (ImpressaoVolanteOficial: the official slip), as the template fitted to it lays
+    // them out; the print sheet queue numbers its pages by it. The game's own count of slips per page
+    // for a model without a template.
+    static int VolantesPorPagina(const TConfiguracaoImpressao& Configuracao);
+
     TExecucaoImpressao(const TExecucaoImpressao&) = delete;
     TExecucaoImpressao& operator=(const TExecucaoImpressao&) = delete;
 

@@ -3,6 +3,7 @@
 #include "assets/volantes/ImagensVolantes.h"
 #include "catalogue/TimesCoracao.h"
 #include "catalogue/ULib.h"
+#include "printing/ExecucaoImpressao.h"
 #include "store/DataModulo.h"
 #include "ui/Dialogos.h"
 #include "ui/Enderecos.h"
@@ -479,10 +480,9 @@ void TPaginaImpressao::CarregaFechamento() {
     FDBEdit3->setText(Fechamento.NumerosDoFechamento);
     for (QLineEdit* Campo : {FEditTituloFechamento, FDBEdit3})
         Campo->setCursorPosition(0);
-    FPainelQdeNumVolante->setText(QString::number(Fechamento.QdeNumPorJogo) +
+    FPainelQdeNumVolante->setText(QLocale().toString(Fechamento.QdeNumPorJogo) +
                                   QStringLiteral(" Núm. Volante"));
-    FPainelQDeJogos->setText(QLocale(QLocale::Portuguese, QLocale::Brazil).toString(Fechamento.QdeJogos) +
-                             QStringLiteral(" Jogos"));
+    FPainelQDeJogos->setText(QLocale().toString(Fechamento.QdeJogos) + QStringLiteral(" Jogos"));
     FLabelSemFechamento->setVisible(false);
     FBtnImprimirJogosAgora->setEnabled(true);
     FBtnImprimirJogosAgora->setToolTip(QString());
@@ -720,8 +720,7 @@ void TPaginaImpressao::BtnImprimirJogosAgoraClick() {
 
     const int Time = IndiceDoTime() + 1;
     const TMensagens Recusa = FDM.PopulaCDSImpressao(
-        ValorDoRadio(*FRadioQdeJogosPorVolante),
-        FChVolanteOriginal->isChecked() ? 1 : Regras->QdeVolantesPorPagina(),
+        ValorDoRadio(*FRadioQdeJogosPorVolante), VolantesPorPagina(*Regras),
         FChDivisao10->isChecked() ? TextoDoCombo(*FComboDivisor).toInt() : 0,
         ValorDoRadio(*FRadioDiaDeSorteMes), FChAvancaMes->isChecked(), Time, FChAvancaTime->isChecked(),
         FChApostaEspelho->isChecked(), MaisMilionaria ? ComoTexto(Trevos).join(u' ') : QString(),
@@ -735,6 +734,15 @@ void TPaginaImpressao::BtnImprimirJogosAgoraClick() {
     Regras.reset();
     if (FAbreGerenciador)
         FAbreGerenciador(Escolhidas);
+}
+
+int TPaginaImpressao::VolantesPorPagina(const TModalidade& Regras) const {
+    // The page numbers of the queue are those the chosen page format prints.
+    TConfiguracaoImpressao Formato;
+    Formato.NomeModalidade = FEditModalidade->text();
+    Formato.LayoutIndex = Regras.LayoutIndex();
+    Formato.ImpressaoVolanteOficial = FChVolanteOriginal->isChecked();
+    return TExecucaoImpressao::VolantesPorPagina(Formato);
 }
 
 bool TPaginaImpressao::JogosSaoDoFechamentoAtual() {

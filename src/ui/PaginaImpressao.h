@@ -90,6 +90,8 @@ private:
     void ChAutoIdentificarClick();
     void BtnImprimirJogosAgoraClick();
     bool JogosSaoDoFechamentoAtual();
+    // Slips one page holds in the chosen slip model and paper.
+    int VolantesPorPagina(const TModalidade& Regras) const;
     void Avisa(TTipoMensagem Tipo, const QString& Texto);
 
     int QdeNumPorVolante() const;

@@ -527,6 +527,37 @@ TEST_F(PaginaImpressaoTest, MaisMilionariaNeedsTwoCloversAndCarriesTheirText) {
     EXPECT_TRUE(Escolhas->MarcarTrevoMao);
 }
 
+TEST_F(PaginaImpressaoTest, MaisMilionariaPagesHoldTheSlipsTheirPageFormatPrints) {
+    // Five games two to a slip: three slips, numbered by the pages the chosen format prints.
+    struct TCaso {
+        QString Modelo;
+        bool VolanteOriginal;
+        QList<int> Paginas;
+    };
+    const TCaso Casos[] = {
+        {u"Modelo 2023"_s, false, {1, 1, 1}}, // three across a landscape A4 sheet
+        {u"Modelo 2023"_s, true, {1, 2, 3}},
+        {u"Modelo 2022"_s, false, {1, 1, 2}}, // two one above the other on a portrait A4 sheet
+        {u"Modelo 2022"_s, true, {1, 2, 3}},
+    };
+    MostraFechamento(u"Mais Milionária"_s, 6, Jogos(5, 6));
+    for (const TCaso& Caso : Casos) {
+        SCOPED_TRACE(Caso.Modelo.toStdString() + (Caso.VolanteOriginal ? ", volante original" : ", A4"));
+        Escolhe(u"RadioModeloImpressao"_s, Caso.Modelo);
+        Escolhe(u"RadioQdeJogosPorVolante"_s, u"2"_s);
+        Caixa(u"ChVolanteOriginal"_s).setChecked(Caso.VolanteOriginal);
+        MarcaTrevos({1, 2});
+        Prepara();
+        ASSERT_TRUE(Escolhas.has_value()) << Mensagens().join(u" / "_s).toStdString();
+        QList<int> Paginas;
+        for (int Linha = 0; Linha < Folhas(); ++Linha)
+            Paginas.append(Folha(Linha).NumPagina);
+        EXPECT_EQ(Paginas, Caso.Paginas);
+        VaiPara(u"TabJogo"_s); // unticks the clovers
+        VaiParaImpressao();
+    }
+}
+
 TEST_F(PaginaImpressaoTest, EveryRefusalOfTheRulesIsShownInOrderAndNothingIsBuilt) {
     struct TCaso {
         QString Item;

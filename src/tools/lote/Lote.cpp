@@ -162,9 +162,9 @@ TLote::TPasso TLote::ConfereImpressao() {
 TLote::TPasso TLote::MontaFolhas() {
     FDM.AtivaFiltro_MASTER(true);
     const TMensagens Recusas = FDM.PopulaCDSImpressao(
-        FQdeJogosPorVolante, FOpcoes.VolanteOriginal ? 1 : FModalidade->QdeVolantesPorPagina(),
-        FOpcoes.DivisaoBolao, FOpcoes.Mes, FOpcoes.AvancaMes, FOpcoes.Time.value_or(0), FOpcoes.AvancaTime,
-        FOpcoes.ApostaEspelho, TextoDosTrevos(FOpcoes.Trevos), FModalidade->TipoModalidade(), false);
+        FQdeJogosPorVolante, TExecucaoImpressao::VolantesPorPagina(Configuracao()), FOpcoes.DivisaoBolao,
+        FOpcoes.Mes, FOpcoes.AvancaMes, FOpcoes.Time.value_or(0), FOpcoes.AvancaTime, FOpcoes.ApostaEspelho,
+        TextoDosTrevos(FOpcoes.Trevos), FModalidade->TipoModalidade(), false);
     if (!Recusas.isEmpty()) {
         Relata(Recusas);
         return TSituacaoLote::PedidoRecusado;
