@@ -62,6 +62,11 @@ void TCDSMaster::Acrescenta(TRegistroMaster Registro) {
     InsereLinhas(Linha, Linha, [&] { FRegistros.push_back(std::move(Registro)); });
 }
 
+void TCDSMaster::DefineQdeJogos(int Linha, int QdeJogos) {
+    FRegistros.at(std::size_t(Linha)).QdeJogos = QdeJogos;
+    Q_EMIT LinhasAlteradas(Linha, Linha);
+}
+
 void TCDSMaster::Remove(int Linha) {
     RemoveLinhas(Linha, Linha, [&] { FRegistros.erase(FRegistros.begin() + Linha); });
 }

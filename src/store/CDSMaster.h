@@ -53,6 +53,7 @@ public:
     // Appends the closing after the others, its texts cut to their field sizes.
     void Acrescenta(TRegistroMaster Registro);
     void Remove(int Linha);
+    void DefineQdeJogos(int Linha, int QdeJogos);
 
 private:
     std::vector<TRegistroMaster> FRegistros;

@@ -5,8 +5,10 @@
 #include "store/EntradaJogo.h"
 #include "store/FilaImpressao.h"
 
+#include <QLocale>
 #include <QSet>
 
+#include <algorithm>
 #include <array>
 #include <memory>
 
@@ -144,8 +146,19 @@ void TDM::DeletaFechamentoAtual() {
 }
 
 void TDM::DeletaJogo(int LinhaDaVisao) {
-    if (LinhaDaVisao >= 0 && LinhaDaVisao < QdeJogos())
-        FCDSDetalhe.Deleta(LinhaDaVisao);
+    if (LinhaDaVisao < 0 || LinhaDaVisao >= QdeJogos())
+        return;
+    const int IDMaster = Jogo(LinhaDaVisao).IDMaster;
+    FCDSDetalhe.Deleta(LinhaDaVisao);
+    // A count that contradicts the games beside it would also print a wrong summary.
+    for (int Linha = 0; Linha < QdeFechamentos(); ++Linha) {
+        if (Fechamento(Linha).ID == IDMaster) {
+            FCDSMaster.DefineQdeJogos(Linha, std::max(0, Fechamento(Linha).QdeJogos - 1));
+            break;
+        }
+    }
+    if (FFiltroMasterAtivo)
+        ProcessaFechamentoAtual();
 }
 
 void TDM::AtivaFiltro_MASTER(bool Status) {
@@ -156,8 +169,9 @@ void TDM::AtivaFiltro_MASTER(bool Status) {
 
 void TDM::ProcessaFechamentoAtual() {
     FCDSDetalhe.Filtra(IDFechamentoAtual());
-    Q_EMIT FechamentoAtualProcessado(QStringLiteral(" Master : ") + QString::number(QdeFechamentos()) +
-                                         QStringLiteral(" => Qde Jogos : ") + QString::number(QdeJogos()),
+    const QLocale Local;
+    Q_EMIT FechamentoAtualProcessado(QStringLiteral(" Master : ") + Local.toString(QdeFechamentos()) +
+                                         QStringLiteral(" => Qde Jogos : ") + Local.toString(QdeJogos()),
                                      QdeFechamentos() > 0);
 }
 

@@ -44,7 +44,8 @@ public:
     // Deletes the current closing with its games; the next one (the previous one at the end) becomes
     // current.
     void DeletaFechamentoAtual();
-    // Deletes one game of the games view; the closing's counts are not recomputed.
+    // Deletes one game of the games view; its closing then counts one game less, and while
+    // FiltroMasterAtivo is on the current-closing processing reports the new counts.
     void DeletaJogo(int LinhaDaVisao);
 
     void AtivaFiltro_MASTER(bool Status);

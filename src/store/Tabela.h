@@ -49,6 +49,8 @@ Q_SIGNALS:
     void LinhasRemovidas();
     void SeraReiniciada();
     void Reiniciada();
+    // Values of rows Primeira to Ultima changed; the rows themselves stay.
+    void LinhasAlteradas(int Primeira, int Ultima);
 
 protected:
     // Each helper wraps a change of the rows in its pair of notifications; the change must not throw.

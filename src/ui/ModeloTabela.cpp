@@ -3,6 +3,8 @@
 #include "store/Tabela.h"
 #include "ui/Mascara.h"
 
+#include <QLocale>
+
 TModeloTabela::TModeloTabela(const TTabela& Tabela, QList<TColuna> Colunas, QObject* Parent)
     : QAbstractTableModel(Parent)
     , FTabela(Tabela)
@@ -15,6 +17,9 @@ TModeloTabela::TModeloTabela(const TTabela& Tabela, QList<TColuna> Colunas, QObj
     connect(&Tabela, &TTabela::LinhasRemovidas, this, &TModeloTabela::endRemoveRows);
     connect(&Tabela, &TTabela::SeraReiniciada, this, &TModeloTabela::beginResetModel);
     connect(&Tabela, &TTabela::Reiniciada, this, &TModeloTabela::endResetModel);
+    connect(&Tabela, &TTabela::LinhasAlteradas, this, [this](int Primeira, int Ultima) {
+        Q_EMIT dataChanged(index(Primeira, 0), index(Ultima, columnCount() - 1), {Qt::DisplayRole});
+    });
 }
 
 int TModeloTabela::rowCount(const QModelIndex& Pai) const {
@@ -31,11 +36,16 @@ QVariant TModeloTabela::data(const QModelIndex& Indice, int Papel) const {
     const TColuna& Coluna = FColunas[Indice.column()];
     switch (Papel) {
     case Qt::DisplayRole: {
-        // Plain text, so that numbers show without the locale's thousands separator, as stored.
-        const QString Texto = FTabela.Valor(Indice.row(), Coluna.Campo).toString();
+        const QVariant Valor = FTabela.Valor(Indice.row(), Coluna.Campo);
+        if (Coluna.Contagem && !Valor.isNull())
+            return QLocale().toString(Valor.toLongLong());
+        // Plain text otherwise, so that identifiers show without the thousands separator, as stored.
+        const QString Texto = Valor.toString();
         const QString Mascara = FMascaras.value(Coluna.Campo);
         return Mascara.isEmpty() ? Texto : AplicaMascara(Texto, Mascara);
     }
+    case Qt::ToolTipRole:
+        return Coluna.Dica ? data(Indice, Qt::DisplayRole) : QVariant();
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(Coluna.Alinhamento);
     default:

@@ -16,6 +16,11 @@ public:
     struct TColuna {
         int Campo = 0;
         Qt::Alignment Alinhamento = Qt::AlignLeft | Qt::AlignVCenter;
+        // A count, shown in the locale's number format; other numbers (identifiers, page numbers as
+        // printed on the slips) show as stored.
+        bool Contagem = false;
+        // The cell's whole text also as its tooltip, for texts longer than a column shows.
+        bool Dica = false;
     };
 
     TModeloTabela(const TTabela& Tabela, QList<TColuna> Colunas, QObject* Parent = nullptr);

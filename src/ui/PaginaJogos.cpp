@@ -19,14 +19,20 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 constexpr auto Centro = Qt::AlignCenter;
+constexpr int ColunaDoJogo = 2;
+constexpr int ColunaDoBonus = 3;
+constexpr int LarguraMinimaDoJogo = 520;
 constexpr auto Esquerda = Qt::AlignLeft | Qt::AlignVCenter;
 
 QPushButton* Botao(const QString& Nome, const QString& Texto, QWidget* Pai) {
@@ -79,6 +85,7 @@ TPaginaJogos::TPaginaJogos(TDM& DM, TDialogos& Dialogos, QWidget* Parent)
     , FCheckMask(new QCheckBox(QStringLiteral("MASK"), this))
     , FStatusBar2(new QStatusBar(this))
     , FPainelStatus(new QLabel(this))
+    , FPainelJogoAtual(new QLabel(this))
     , FAjuda(new TImagemClicavel(QStringLiteral("ref5"), FiguraDaAjuda(), DicaDaAjuda(), this)) {
     setObjectName(QStringLiteral("TabJogo"));
     FCheckMask->setObjectName(QStringLiteral("CheckMask"));
@@ -86,6 +93,10 @@ TPaginaJogos::TPaginaJogos(TDM& DM, TDialogos& Dialogos, QWidget* Parent)
     FStatusBar2->setObjectName(QStringLiteral("StatusBar2"));
     FStatusBar2->setSizeGripEnabled(false);
     FStatusBar2->addWidget(FPainelStatus, 1);
+    // The current game whole, however wide: the grid's column may be narrower than its numbers.
+    FPainelJogoAtual->setObjectName(QStringLiteral("PainelJogoAtual"));
+    FPainelJogoAtual->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    FStatusBar2->addPermanentWidget(FPainelJogoAtual);
     FDBEdit2->setMaximumWidth(70);
     FDBEdit2->setAlignment(Qt::AlignCenter);
 
@@ -152,23 +163,53 @@ void TPaginaJogos::LigaGrades() {
                                    {TCDSMaster::CampoID, Centro},
                                    {TCDSMaster::CampoModalidade, Esquerda},
                                    {TCDSMaster::CampoTitulo, Esquerda},
-                                   {TCDSMaster::CampoQdeJogos, Centro},
-                                   {TCDSMaster::CampoQdeNumPorJogo, Centro}},
+                                   {TCDSMaster::CampoQdeJogos, Centro, true},
+                                   {TCDSMaster::CampoQdeNumPorJogo, Centro, true}},
                                   this);
     FDSMaster->setObjectName(QStringLiteral("DSMaster"));
     FDSDetalhe = new TModeloTabela(FDM.CDSDetalhe(),
                                    {{TCDSDetalhe::CampoIDMaster, Esquerda},
                                     {TCDSDetalhe::CampoIDJogo, Esquerda},
-                                    {TCDSDetalhe::CampoJogo, Esquerda},
+                                    {TCDSDetalhe::CampoJogo, Esquerda, false, true},
                                     {TCDSDetalhe::CampoNumBonus, Centro}},
                                    this);
     FDSDetalhe->setObjectName(QStringLiteral("DSDetalhe"));
     FDBGrid1->setModel(FDSMaster);
     FDBGrid2->setModel(FDSDetalhe);
     LargurasDasColunas(*FDBGrid1, {70, 60, 130, 300, 90, 80}, TCDSMaster::CampoTitulo);
-    LargurasDasColunas(*FDBGrid2, {80, 70, 520, 100}, 2);
+    LargurasDasColunas(*FDBGrid2, {80, 70, LarguraMinimaDoJogo, 100}, ColunaDoBonus);
+    // The games column widens to games longer than it shows (Lotomania's fifty numbers), so the
+    // scroll bar reaches the end of them; the bonus column takes what is left.
+    FDBGrid2->horizontalHeader()->setSectionResizeMode(ColunaDoJogo, QHeaderView::Interactive);
+    connect(FDSDetalhe, &QAbstractItemModel::modelReset, this, &TPaginaJogos::AlargaColunaDoJogo);
+    connect(FDSDetalhe, &QAbstractItemModel::rowsInserted, this, &TPaginaJogos::AlargaColunaDoJogo);
+    connect(FDSDetalhe, &QAbstractItemModel::dataChanged, this, &TPaginaJogos::MostraJogoAtual);
+    connect(FDBGrid2->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &TPaginaJogos::MostraJogoAtual);
     FDBGrid1->MostraLinha(FDM.IndiceFechamentoAtual());
     CheckMaskClick();
+    AlargaColunaDoJogo();
+}
+
+void TPaginaJogos::AlargaColunaDoJogo() {
+    // Measured on the rows in view: every game of a closing has as many numbers as the first.
+    const QAbstractItemView& Grade = *FDBGrid2;
+    FDBGrid2->horizontalHeader()->resizeSection(
+        ColunaDoJogo, std::max(LarguraMinimaDoJogo, Grade.sizeHintForColumn(ColunaDoJogo)));
+    MostraJogoAtual();
+}
+
+void TPaginaJogos::MostraJogoAtual() {
+    const QModelIndex Atual = FDBGrid2->currentIndex();
+    if (!FDSDetalhe || !Atual.isValid()) {
+        FPainelJogoAtual->clear();
+        return;
+    }
+    const auto Texto = [this, &Atual](int Campo) {
+        return FDSDetalhe->index(Atual.row(), FDSDetalhe->ColunaDoCampo(Campo)).data().toString();
+    };
+    FPainelJogoAtual->setText(
+        QStringLiteral("Jogo %1 : %2").arg(Texto(TCDSDetalhe::CampoIDJogo), Texto(TCDSDetalhe::CampoJogo)));
 }
 
 void TPaginaJogos::MostraBarrasDasGrades() {
@@ -207,7 +248,7 @@ void TPaginaJogos::MostraCamposDoFechamento() {
         return;
     }
     const TRegistroMaster& Fechamento = FDM.Fechamento(Atual);
-    FDBEdit2->setText(QString::number(Fechamento.QdeTotalNumFechamento));
+    FDBEdit2->setText(QLocale().toString(Fechamento.QdeTotalNumFechamento));
     FDBEdit1->setText(FCheckMask->isChecked()
                           ? AplicaMascara(Fechamento.NumerosDoFechamento, MascaraDosNumerosDoFechamento)
                           : Fechamento.NumerosDoFechamento);

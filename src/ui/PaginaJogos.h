@@ -48,6 +48,8 @@ private:
     void BtnExportarJogosArquivoTextoClick();
     void BtnCopiarJogosAreaTransferenciaClick();
     void CheckMaskClick();
+    void AlargaColunaDoJogo();
+    void MostraJogoAtual();
 
     TDM& FDM;
     TDialogos& FDialogos;
@@ -64,5 +66,6 @@ private:
     QCheckBox* FCheckMask;
     QStatusBar* FStatusBar2;
     QLabel* FPainelStatus;
+    QLabel* FPainelJogoAtual;
     TImagemClicavel* FAjuda;
 };

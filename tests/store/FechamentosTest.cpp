@@ -263,20 +263,40 @@ TEST_F(FechamentosTest, ReusedIdentifierShowsInAStaleView) {
     EXPECT_EQ(DM.Jogo(1).Jogo, QStringLiteral("10 11 12"));
 }
 
-TEST_F(FechamentosTest, DeletingGamesLeavesTheClosingCountsAlone) {
+TEST_F(FechamentosTest, DeletingAGameCountsItOutOfItsClosingAndReportsTheCounts) {
     Importa({QStringLiteral("01 02 03"), QStringLiteral("04 05 06"), QStringLiteral("07 08 09")});
+    Importa({QStringLiteral("10 11 12"), QStringLiteral("13 14 15")});
+    DM.MoveParaFechamento(0);
     TGravadorDeSinais Sinais(DM);
     DM.DeletaJogo(1);
-    EXPECT_EQ(Sinais.Linhas,
-              (QStringList{QStringLiteral("Detalhe remove 1-1"), QStringLiteral("Detalhe removidas")}));
+    EXPECT_EQ(Sinais.Linhas, (QStringList{
+                                 QStringLiteral("Detalhe remove 1-1"),
+                                 QStringLiteral("Detalhe removidas"),
+                                 QStringLiteral("Master altera 0-0"),
+                                 QStringLiteral("Status ' Master : 2 => Qde Jogos : 2' botoes on"),
+                             }))
+        << Sinais.Linhas.join(u'|').toStdString();
     ASSERT_EQ(DM.QdeJogos(), 2);
     EXPECT_EQ(DM.Jogo(1).IDJogo, 3);
     EXPECT_EQ(DM.Jogo(1).Jogo, QStringLiteral("07 08 09"));
-    EXPECT_EQ(DM.Fechamento(0).QdeJogos, 3);
+    EXPECT_EQ(DM.Fechamento(0).QdeJogos, 2);
+    EXPECT_EQ(DM.Fechamento(1).QdeJogos, 2) << "the other closing keeps its count";
+    // The identifiers and the number list stay as given.
+    EXPECT_EQ(DM.Fechamento(0).NumerosDoFechamento, QStringLiteral("01 02 03 04 05 06 07 08 09"));
+
+    // With the switch off the count follows all the same; the counts text waits for the switch.
+    DM.AtivaFiltro_MASTER(false);
+    Sinais.Linhas.clear();
+    DM.DeletaJogo(0);
+    EXPECT_EQ(DM.Fechamento(0).QdeJogos, 1);
+    EXPECT_EQ(Sinais.Linhas,
+              (QStringList{QStringLiteral("Detalhe remove 0-0"), QStringLiteral("Detalhe removidas"),
+                           QStringLiteral("Master altera 0-0")}));
+    DM.AtivaFiltro_MASTER(true);
 
     DM.DeletaDetalhe(1);
     EXPECT_EQ(DM.QdeJogos(), 0);
-    EXPECT_EQ(DM.QdeFechamentos(), 1);
+    EXPECT_EQ(DM.QdeFechamentos(), 2);
 }
 
 TEST_F(FechamentosTest, LongTextsAreCutByCharacters) {

@@ -40,5 +40,8 @@ private:
                          [this, Nome] { Linhas << Nome + QStringLiteral(" reinicia"); });
         QObject::connect(&Tabela, &TTabela::Reiniciada, &Tabela,
                          [this, Nome] { Linhas << Nome + QStringLiteral(" reiniciada"); });
+        QObject::connect(&Tabela, &TTabela::LinhasAlteradas, &Tabela, [this, Nome](int Primeira, int Ultima) {
+            Linhas << QStringLiteral("%1 altera %2-%3").arg(Nome).arg(Primeira).arg(Ultima);
+        });
     }
 };

@@ -3,12 +3,14 @@
 
 #include "ui/Enderecos.h"
 #include "ui/GradeDados.h"
+#include "ui/PaginaImpressao.h"
 
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QStatusBar>
@@ -134,8 +136,9 @@ TEST_F(JogosTest, CtrlDeleteAsksThenDeletesTheCurrentRowOfEitherGrid) {
     Dialogos.RespondeProximaPergunta(true);
     QTest::keyClick(&Jogos, Qt::Key_Delete, Qt::ControlModifier);
     EXPECT_EQ(Coluna(u"DBGrid2"_s, 2), QStringList{JogosQuina[1]});
-    // The closing's counts stay as they were.
-    EXPECT_EQ(Coluna(u"DBGrid1"_s, 4), (QStringList{u"3"_s, u"2"_s}));
+    // The closing counts the games that are left, in the grid and in the status bar.
+    EXPECT_EQ(Coluna(u"DBGrid1"_s, 4), (QStringList{u"3"_s, u"1"_s}));
+    EXPECT_EQ(TextoDoStatus(), u" Master : 2 => Qde Jogos : 1"_s);
 
     EscolheFechamento(0);
     Dialogos.RespondeProximaPergunta(true);
@@ -144,6 +147,56 @@ TEST_F(JogosTest, CtrlDeleteAsksThenDeletesTheCurrentRowOfEitherGrid) {
     EXPECT_EQ(Coluna(u"DBGrid2"_s, 2), QStringList{JogosQuina[1]});
     ASSERT_EQ(Dialogos.Perguntas().size(), 3);
     EXPECT_EQ(Dialogos.Perguntas()[2].Texto, u"Excluir registro?"_s);
+}
+
+TEST_F(JogosTest, AfterAGameIsDeletedThePrintSetupAndItsQueueFollowTheGamesLeft) {
+    std::optional<TEscolhasImpressao> Escolhas;
+    Controle<TPaginaImpressao>(u"TabImpressao"_s).SetAbreGerenciador([&](const TEscolhasImpressao& E) {
+        Escolhas = E;
+    });
+    auto& Jogos = Grade(u"DBGrid2"_s);
+    Jogos.setCurrentIndex(Jogos.model()->index(0, 0));
+    Dialogos.RespondeProximaPergunta(true);
+    QTest::keyClick(&Jogos, Qt::Key_Delete, Qt::ControlModifier);
+    ASSERT_EQ(DM.Fechamento(1).QdeJogos, 1);
+
+    Clica(u"BtnTelaImpressao"_s);
+    EXPECT_EQ(Controle<QLabel>(u"PainelQDeJogos"_s).text(), u"1 Jogos"_s);
+    Clica(u"BtnImprimirJogosAgora"_s);
+    ASSERT_TRUE(Escolhas.has_value())
+        << (Dialogos.Mostradas().isEmpty() ? "" : Dialogos.Mostradas()[0].Texto.toStdString());
+    EXPECT_EQ(Escolhas->QdeJogos, 1);
+    ASSERT_EQ(DM.CDSImpressao_Temp().QdeRegistros(), 1);
+    EXPECT_EQ(DM.CDSImpressao_Temp().Folha(0).Jogo[0], JogosQuina[1]);
+    EXPECT_TRUE(DM.CDSImpressao_Temp().Folha(0).Jogo[1].isEmpty());
+}
+
+TEST_F(JogosTest, ALotomaniaGameIsShownWholeInItsColumnItsTooltipAndTheStatusBar) {
+    QStringList Jogos;
+    for (int Primeiro : {0, 50}) {
+        QStringList Numeros;
+        for (int Numero = Primeiro; Numero < Primeiro + 50; ++Numero)
+            Numeros.append(u"%1"_s.arg(Numero, 2, 10, QChar(u'0')));
+        Jogos.append(Numeros.join(u' '));
+    }
+    ImportaFechamento(u"Lotomania"_s, 50, Jogos);
+    auto& Grade2 = Grade(u"DBGrid2"_s);
+    ASSERT_EQ(Coluna(u"DBGrid2"_s, 2), Jogos);
+    // Wide enough for the whole game: the scroll bar reaches its end.
+    const int Texto = Grade2.fontMetrics().horizontalAdvance(Jogos[0]);
+    EXPECT_GE(Grade2.horizontalHeader()->sectionSize(2), Texto);
+    const QModelIndex Celula = Grade2.model()->index(1, 2);
+    EXPECT_EQ(Celula.data(Qt::ToolTipRole).toString(), Jogos[1]);
+
+    auto& Painel = Controle<QLabel>(u"PainelJogoAtual"_s);
+    Grade2.setCurrentIndex(Grade2.model()->index(0, 0));
+    EXPECT_EQ(Painel.text(), u"Jogo 1 : "_s + Jogos[0]);
+    Grade2.setCurrentIndex(Celula);
+    EXPECT_EQ(Painel.text(), u"Jogo 2 : "_s + Jogos[1]);
+
+    // Back to a closing of short games, the column returns to its usual width.
+    EscolheFechamento(0);
+    EXPECT_LT(Grade2.horizontalHeader()->sectionSize(2), Texto);
 }
 
 TEST_F(JogosTest, ExportWritesOneCrLfLinePerGameAndImportsBackUnchanged) {
