@@ -68,10 +68,12 @@ public:
         FValidador.AvaliaJogo(Linha, FQdeNumPorVolante, FModalidade.NumInicial(), FModalidade.NumFinal(),
                               FModalidade.NumBonusInicial(), FModalidade.NumBonusFinal());
         if (!FValidador.JogoValidado()) {
-            if (ConferePendente())
+            if (ConferePendente()) {
                 FMensagens.append({TTipoMensagem::Informacao, FValidador.TextoJogoInvalido()});
-            else
+                FRejeitada = true;
+            } else {
                 FValidador.SetTrevosFromTXT(TrevosAntes);
+            }
             FJogos.Esvazia();
             return false;
         }
@@ -93,6 +95,8 @@ public:
     }
 
     QList<int> TrevosFromTXT() const { return FValidador.TrevosFromTXT(); }
+    // The run ended because the line just read was rejected.
+    bool Rejeitada() const { return FRejeitada; }
 
 private:
     // False when the pending game repeats an earlier one and the user gives up.
@@ -114,6 +118,7 @@ private:
     TValidaJogo FValidador;
     std::optional<TJogosDistintos::TCandidato> FPendente;
     QString FNumerosDoPendente;
+    bool FRejeitada = false;
 };
 
 } // namespace
@@ -149,6 +154,8 @@ TResultadoImportacao TImportaFechamento::Importa(QStringView Texto, const TPedid
             if (Posicao % Passo == 0 || Posicao == QdeLinhas)
                 FProgresso(Posicao, QdeLinhas);
             Completa = Leitura.Le(Linha);
+            if (Leitura.Rejeitada())
+                Resultado.LinhaRejeitada = Posicao - 1;
         }
         if (Completa)
             Leitura.Conclui();

@@ -33,6 +33,8 @@ struct TResultadoImportacao {
     // The validator's clovers at the end of the run, for TrevosFromTXTOrlandim; none when the area was
     // empty and no run took place, so the window keeps its list.
     std::optional<QList<int>> TrevosFromTXT;
+    // The line of the text (from 0) whose game was rejected, when one was.
+    std::optional<qsizetype> LinhaRejeitada;
 };
 
 // Turns a block of game lines into one new closing, all or nothing: comment ("//") and blank lines are

@@ -22,6 +22,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QVBoxLayout>
 
 namespace {
@@ -209,8 +211,22 @@ void TPaginaImportacao::BtnValidarJogosFechamentoClick() {
         FTrevosFromTXT = *Resultado.TrevosFromTXT;
     for (const TMensagem& Mensagem : std::as_const(Resultado.Mensagens))
         FDialogos.Mostra(Janela, Mensagem);
+    // The message names the game as normalised, not as typed: the line is shown where it stands.
+    if (Resultado.LinhaRejeitada)
+        SelecionaLinha(*Resultado.LinhaRejeitada);
     if (Resultado.FechamentoGravado)
         Q_EMIT FechamentoImportado();
+}
+
+void TPaginaImportacao::SelecionaLinha(qsizetype Linha) {
+    const QTextBlock Bloco = FMemo->document()->findBlockByNumber(int(Linha));
+    if (!Bloco.isValid())
+        return;
+    QTextCursor Cursor(Bloco);
+    Cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+    FMemo->setTextCursor(Cursor);
+    FMemo->centerCursor();
+    FMemo->setFocus();
 }
 
 void TPaginaImportacao::MostraProgresso(qsizetype Posicao, qsizetype Maximo) {

@@ -44,6 +44,8 @@ private:
     void BtnImportarClick();
     void BtnCopiarMemoriaClick();
     void BtnValidarJogosFechamentoClick();
+    // Selects the line of the area (from 0) and scrolls to it.
+    void SelecionaLinha(qsizetype Linha);
     void MostraProgresso(qsizetype Posicao, qsizetype Maximo);
 
     TDM& FDM;

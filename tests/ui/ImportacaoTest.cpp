@@ -12,6 +12,8 @@
 #include <QProgressBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextCursor>
 
 using namespace Qt::StringLiterals;
 
@@ -136,6 +138,36 @@ TEST_F(ImportacaoTest, ARejectedLineAfterGoodOnesStoresNothingAndShowsBothMessag
                                                 {TTipoMensagem::Aviso, NenhumValidado}}));
     EXPECT_EQ(DM.QdeFechamentos(), 0);
     EXPECT_TRUE(Form.isEnabled());
+}
+
+TEST_F(ImportacaoTest, TheRejectedLineIsSelectedAndShownInTheAreaOnceTheBoxIsClosed) {
+    // A long paste with comments and blank lines: the rejection names the game as normalised
+    // ("Jogo : 01 02 ..."), so the window finds the line as it was typed.
+    const QString Ruim = u"1 2 3 4 5 6 7 8 9 10 11 12 13 14 26"_s;
+    QStringList Linhas = JogosDeLotofacil(3000);
+    Linhas.insert(0, u"// bolão da firma"_s);
+    Linhas.insert(1, QString());
+    Linhas.insert(2401, Ruim);
+    TValidaJogo Validador;
+    Validador.AvaliaJogo(Ruim, 15, 1, 25, -1, -1);
+    ASSERT_FALSE(Validador.JogoValidado());
+
+    ImportaFechamento(u"Lotofacil"_s, 15, Linhas);
+    EXPECT_EQ(Dialogos.Mostradas(), (TMensagens{{TTipoMensagem::Informacao, Validador.TextoJogoInvalido()},
+                                                {TTipoMensagem::Aviso, NenhumValidado}}));
+    const QTextCursor Cursor = Memo().textCursor();
+    EXPECT_EQ(Cursor.blockNumber(), 2401);
+    EXPECT_EQ(Cursor.selectedText(), Ruim);
+    EXPECT_TRUE(Memo().viewport()->rect().contains(Memo().cursorRect())) << "scrolled to the line";
+    EXPECT_EQ(Form.focusWidget(), &Memo());
+    EXPECT_EQ(Memo().toPlainText(), Linhas.join(u'\n')) << "the text stays as typed";
+
+    // A run that ends at a repeat the user gives up on selects nothing.
+    Memo().moveCursor(QTextCursor::Start);
+    Dialogos.LimpaRegistro();
+    Dialogos.RespondeProximaPergunta(false);
+    Importa({u"1 2 3 4 5 6 7 8 9 10 11 12 13 14 15"_s, u"15 14 13 12 11 10 9 8 7 6 5 4 3 2 1"_s});
+    EXPECT_FALSE(Memo().textCursor().hasSelection());
 }
 
 TEST_F(ImportacaoTest, GamesKeepInputOrderUnlessAscendingOrderIsTicked) {
