@@ -39,6 +39,10 @@ public:
     virtual QString ArquivoParaAbrir(QWidget* Pai, const TPedidoArquivo& Pedido) = 0;
     // The file chosen in a save dialog; empty when the user cancels.
     virtual QString ArquivoParaSalvar(QWidget* Pai, const TPedidoArquivo& Pedido) = 0;
-    // Opens the address in the user's default web browser.
-    virtual void AbreEndereco(const QUrl& Endereco) = 0;
+    // Opens the address in the user's default web browser; false when the desktop could not.
+    virtual bool AbreEndereco(const QUrl& Endereco) = 0;
 };
+
+// Opens the address in the user's browser; when the desktop cannot (no browser set up), says so in a
+// box that shows the address, for the person to copy into a browser.
+void AbreNoNavegador(TDialogos& Dialogos, QWidget* Pai, const QUrl& Endereco);

@@ -24,8 +24,11 @@ QString TDialogosProgramados::ArquivoParaSalvar(QWidget*, const TPedidoArquivo& 
     return ProximoArquivo(Pedido, Pedido.ExtensaoPadrao);
 }
 
-void TDialogosProgramados::AbreEndereco(const QUrl& Endereco) {
+bool TDialogosProgramados::AbreEndereco(const QUrl& Endereco) {
+    if (FSemNavegador)
+        return false;
     FEnderecosAbertos.append(Endereco);
+    return true;
 }
 
 void TDialogosProgramados::LimpaRegistro() {

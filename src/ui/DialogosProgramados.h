@@ -30,7 +30,9 @@ public:
     bool Pergunta(QWidget* Pai, const QString& Titulo, const QString& Texto, bool SimPorPadrao) override;
     QString ArquivoParaAbrir(QWidget* Pai, const TPedidoArquivo& Pedido) override;
     QString ArquivoParaSalvar(QWidget* Pai, const TPedidoArquivo& Pedido) override;
-    void AbreEndereco(const QUrl& Endereco) override;
+    // Addresses are opened (recorded) unless the desktop is to fail at them, as without a browser.
+    bool AbreEndereco(const QUrl& Endereco) override;
+    void SemNavegador(bool Sem) { FSemNavegador = Sem; }
 
     const TMensagens& Mostradas() const { return FMostradas; }
     const QList<TPergunta>& Perguntas() const { return FPerguntas; }
@@ -56,5 +58,6 @@ private:
     QList<TPedidoArquivo> FPedidosDeArquivo;
     QList<QUrl> FEnderecosAbertos;
     int FImprevistos = 0;
+    bool FSemNavegador = false;
     std::function<void()> FAoPerguntar;
 };

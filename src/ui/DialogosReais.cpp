@@ -67,6 +67,8 @@ QString TDialogosReais::ArquivoEscolhido(QFileDialog& Dialogo, const TPedidoArqu
 void TDialogosReais::Mostra(QWidget* Pai, const TMensagem& Mensagem) {
     QMessageBox Caixa(Icone(Mensagem.Tipo), QApplication::applicationDisplayName(),
                       TextoParaMostrar(Mensagem.Texto), QMessageBox::Ok, Pai);
+    // The text can be selected and copied: an address, a file name, a rejected game.
+    Caixa.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     Caixa.exec();
 }
 
@@ -91,6 +93,6 @@ QString TDialogosReais::ArquivoParaSalvar(QWidget* Pai, const TPedidoArquivo& Pe
     return ArquivoEscolhido(Dialogo, Pedido);
 }
 
-void TDialogosReais::AbreEndereco(const QUrl& Endereco) {
-    QDesktopServices::openUrl(Endereco);
+bool TDialogosReais::AbreEndereco(const QUrl& Endereco) {
+    return QDesktopServices::openUrl(Endereco);
 }

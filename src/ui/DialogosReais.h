@@ -16,7 +16,7 @@ public:
     bool Pergunta(QWidget* Pai, const QString& Titulo, const QString& Texto, bool SimPorPadrao) override;
     QString ArquivoParaAbrir(QWidget* Pai, const TPedidoArquivo& Pedido) override;
     QString ArquivoParaSalvar(QWidget* Pai, const TPedidoArquivo& Pedido) override;
-    void AbreEndereco(const QUrl& Endereco) override;
+    bool AbreEndereco(const QUrl& Endereco) override;
 
     // The folder a dialog for that kind of file starts in: the last one used while it still exists,
     // else the user's documents folder.

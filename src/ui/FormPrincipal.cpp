@@ -103,7 +103,7 @@ const QList<int>& TFormPrincipal::TrevosFromTXTOrlandim() const {
 }
 
 void TFormPrincipal::AbreAjuda(const QString& Ancora) {
-    FDialogos.AbreEndereco(EnderecoDaAjuda(Ancora));
+    AbreNoNavegador(FDialogos, this, EnderecoDaAjuda(Ancora));
 }
 
 void TFormPrincipal::showEvent(QShowEvent* Evento) {
@@ -185,5 +185,5 @@ void TFormPrincipal::LigaAjuda() {
          {FTabAutenticacao->Ajuda(), FTabSheet4->Ajuda(), FTabJogo->Ajuda(), FTabImpressao->Ajuda()})
         connect(Ajuda, &TImagemClicavel::Clicado, this, [this, Ajuda] { AbreAjuda(Ajuda->objectName()); });
     connect(FTabAutenticacao->Logo(), &TImagemClicavel::Clicado, this,
-            [this] { FDialogos.AbreEndereco(EnderecoDosArtigos()); });
+            [this] { AbreNoNavegador(FDialogos, this, EnderecoDosArtigos()); });
 }

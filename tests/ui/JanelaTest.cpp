@@ -185,6 +185,22 @@ TEST_F(JanelaTest, HelpPicturesOpenTheArticleAtTheirOwnAnchorAndTheLogoOpensTheP
     EXPECT_EQ(Dialogos.EnderecosAbertos()[4], EnderecoDosArtigos());
 }
 
+TEST_F(JanelaTest, WithoutABrowserTheLinksShowTheirAddressToCopy) {
+    Dialogos.SemNavegador(true);
+    Q_EMIT Controle<TImagemClicavel>(u"ref4"_s).Clicado();
+    Q_EMIT Controle<TImagemClicavel>(u"ImagemLogo"_s).Clicado();
+    ASSERT_EQ(Dialogos.Mostradas().size(), 2);
+    const QUrl Enderecos[] = {EnderecoDaAjuda(u"ref4"_s), EnderecoDosArtigos()};
+    for (int Indice = 0; Indice < 2; ++Indice) {
+        const TMensagem& Mensagem = Dialogos.Mostradas()[Indice];
+        EXPECT_EQ(Mensagem.Tipo, TTipoMensagem::Aviso);
+        EXPECT_TRUE(Mensagem.Texto.startsWith(u"Não foi possível abrir o navegador."_s));
+        EXPECT_TRUE(Mensagem.Texto.endsWith(u"\r\r"_s + Enderecos[Indice].toDisplayString()))
+            << Mensagem.Texto.toStdString();
+    }
+    EXPECT_TRUE(Dialogos.EnderecosAbertos().isEmpty());
+}
+
 TEST_F(JanelaTest, CtrlOneHidesTheEmailBehindThePasswordCharacter) {
     auto& Acao = Controle<QAction>(u"Action1"_s);
     EXPECT_EQ(Acao.shortcut(), QKeySequence(u"Ctrl+1"_s));
