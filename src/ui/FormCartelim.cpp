@@ -9,6 +9,8 @@
 #include "ui/Enderecos.h"
 #include "ui/Figuras.h"
 #include "ui/FormPrevia.h"
+#include "ui/FormProgresso.h"
+#include "ui/GeometriaJanela.h"
 #include "ui/GradeDados.h"
 #include "ui/ImagemClicavel.h"
 #include "ui/ModeloTabela.h"
@@ -159,10 +161,13 @@ TFormCartelim::TFormCartelim(TDM& DM, TDialogos& Dialogos, const TLocalImpressao
     , FDialogos(Dialogos)
     , FLocalIni(LocalIni)
     , FEscolhas(Escolhas)
+    , FAtrasoProgresso(TFormProgresso::AtrasoPadraoMs)
     , FColorShape(Escolhas.ColorShape)
     , FC(std::make_unique<TControles>()) {
     CriaControles();
     FormCreate();
+    // A laptop's screen, less its taskbar and the title bar, is smaller than the window would like.
+    AjustaAoEspacoDisponivel(*this, Parent, QSize(1280, 720));
 }
 
 TFormCartelim::~TFormCartelim() = default;
@@ -332,7 +337,6 @@ void TFormCartelim::MontaLayout() {
     auto* Layout = new QHBoxLayout(this);
     Layout->addLayout(Esquerda, 3);
     Layout->addLayout(Direita, 2);
-    resize(1280, 720);
 }
 
 void TFormCartelim::LigaEventos() {
@@ -352,9 +356,10 @@ void TFormCartelim::LigaEventos() {
         connect(Edit, &QLineEdit::editingFinished, this, &TFormCartelim::LimpaOffsets);
     connect(C.ChGuiaForcada, &QCheckBox::clicked, this, &TFormCartelim::CarregaOffsets);
     connect(C.BtnSair, &QPushButton::clicked, this, &QDialog::reject);
-    connect(C.BtnVideo, &QPushButton::clicked, this, [this] { FDialogos.AbreEndereco(EnderecoDoVideo()); });
+    connect(C.BtnVideo, &QPushButton::clicked, this,
+            [this] { AbreNoNavegador(FDialogos, this, EnderecoDoVideo()); });
     connect(C.ImagemLogo, &TImagemClicavel::Clicado, this,
-            [this] { FDialogos.AbreEndereco(EnderecoDosArtigos()); });
+            [this] { AbreNoNavegador(FDialogos, this, EnderecoDosArtigos()); });
 }
 
 void TFormCartelim::FormCreate() {
@@ -366,6 +371,8 @@ void TFormCartelim::FormCreate() {
     C.DBGrid3->setModel(C.ModeloGrade);
     connect(C.DBGrid3->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &TFormCartelim::AtualizaTextoBotao);
+    // Every column as wide as its title and its texts; the last one is not squeezed into what is left.
+    C.DBGrid3->horizontalHeader()->setStretchLastSection(false);
     C.DBGrid3->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     C.DBGrid3->MostraLinha(0);
 
@@ -383,8 +390,8 @@ void TFormCartelim::FormCreate() {
     if (!FEscolhas.ImagemFlutuante.isNull())
         C.IMGFLUT->setPixmap(FEscolhas.ImagemFlutuante.scaled(C.IMGFLUT->size() - QSize(4, 4),
                                                               Qt::KeepAspectRatio, Qt::SmoothTransformation));
-    C.PainelQDeJogos->setText(Brasil.toString(FEscolhas.QdeJogos) + QStringLiteral(" JG"));
-    C.PainelQdeNumVolante->setText(QString::number(FEscolhas.QdeNumPorVolante) + QStringLiteral(" VL"));
+    C.PainelQDeJogos->setText(QLocale().toString(FEscolhas.QdeJogos) + QStringLiteral(" JG"));
+    C.PainelQdeNumVolante->setText(QLocale().toString(FEscolhas.QdeNumPorVolante) + QStringLiteral(" VL"));
 }
 
 void TFormCartelim::showEvent(QShowEvent* Evento) {
@@ -465,14 +472,13 @@ QList<int> TFormCartelim::LinhasSelecionadas() const {
 
 void TFormCartelim::AtualizaTextoBotao() {
     const int Selecionados = int(FC->DBGrid3->selectionModel()->selectedRows().size());
-    QString Texto = QStringLiteral("Qde. Volantes Selecionados : ") + QString::number(Selecionados) +
-                    QStringLiteral("\nQde. Núm. por Volante : ") +
-                    QString::number(FEscolhas.QdeNumPorVolante);
+    const QLocale Local;
+    QString Texto = QStringLiteral("Qde. Volantes Selecionados : ") + Local.toString(Selecionados) +
+                    QStringLiteral("\nQde. Núm. por Volante : ") + Local.toString(FEscolhas.QdeNumPorVolante);
     if (FEscolhas.QdeBolao <= 0)
         Texto += QStringLiteral("\nBOLÃO : NÃO");
     else
-        Texto +=
-            QStringLiteral("\nBOLÃO : ") + QString::number(FEscolhas.QdeBolao) + QStringLiteral(" COTAS");
+        Texto += QStringLiteral("\nBOLÃO : ") + Local.toString(FEscolhas.QdeBolao) + QStringLiteral(" COTAS");
     if (Selecionados > 0)
         Texto += QStringLiteral("\nClique Aqui para Imprimir :)");
     FC->BtnImprimir->setText(Texto);
@@ -621,18 +627,26 @@ void TFormCartelim::Imprime() {
         });
         const QString Documento = QStringLiteral("Cartelim - ") + FEscolhas.NomeModalidade;
         if (NaImpressora) {
-            const TResultadoSaida Resultado =
-                ImprimeNaImpressora(Execucao->Relatorio(), Impressora->text(), Documento);
-            if (!Resultado.Sucesso)
+            TFormProgresso Progresso(
+                QStringLiteral("Imprimindo na impressora \"%1\"...").arg(Impressora->text()), this,
+                FAtrasoProgresso);
+            const TResultadoSaida Resultado = ImprimeNaImpressora(Execucao->Relatorio(), Impressora->text(),
+                                                                  Documento, Progresso.Progresso());
+            Progresso.hide();
+            if (!Resultado.Sucesso && !Resultado.Cancelada)
                 FDialogos.Mostra(this, {TTipoMensagem::Erro, Resultado.Mensagem});
         } else {
             TFormPrevia Previa(Execucao->Relatorio(), FDialogos, Execucao->Form().PermiteExportarPdf(),
                                Documento, this);
             Previa.SetNomeProposto(FEscolhas.TituloFechamento);
-            if (FAbrePrevia)
-                FAbrePrevia(Previa);
-            else
-                Previa.exec();
+            Previa.SetAtrasoProgresso(FAtrasoProgresso);
+            // A cancelled preview is not shown; the run ends as any other.
+            if (Previa.GeraPaginas()) {
+                if (FAbrePrevia)
+                    FAbrePrevia(Previa);
+                else
+                    Previa.exec();
+            }
         }
         Execucao.reset();
     }

@@ -39,6 +39,9 @@ public:
     // How the preview window is shown; by default modally (exec). Tests open it without waiting.
     using TAbrePrevia = std::function<void(QDialog& Previa)>;
     void SetAbrePrevia(TAbrePrevia AbrePrevia);
+    // How long a print run's drawing must take before its progress window shows (tests show it at
+    // once, to press its "Cancelar").
+    void SetAtrasoProgresso(int AtrasoMs) { FAtrasoProgresso = AtrasoMs; }
 
 protected:
     void showEvent(QShowEvent* Evento) override;
@@ -73,6 +76,7 @@ private:
     TLocalImpressaoIni FLocalIni;
     TEscolhasImpressao FEscolhas;
     TAbrePrevia FAbrePrevia;
+    int FAtrasoProgresso;
     QColor FColorShape;
     std::unique_ptr<TControles> FC;
 };

@@ -5,9 +5,12 @@
 #include "report/SaidaRelatorio.h"
 #include "report/printer/ImpressoraRelatorio.h"
 #include "ui/Dialogos.h"
+#include "ui/FormProgresso.h"
 
 #include <QBoxLayout>
+#include <QDir>
 #include <QLabel>
+#include <QLocale>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPushButton>
@@ -30,7 +33,8 @@ TFormPrevia::TFormPrevia(TRelatorio& Relatorio, TDialogos& Dialogos, bool Permit
     , FDialogos(Dialogos)
     , FTitulo(Titulo)
     // A PDF-format printer: the preview needs no installed printer.
-    , FImpressora(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
+    , FImpressora(std::make_unique<QPrinter>(QPrinter::HighResolution))
+    , FAtrasoProgresso(TFormProgresso::AtrasoPadraoMs) {
     setObjectName(QStringLiteral("FormPrevia"));
     setWindowTitle(QStringLiteral("Visualização de Impressão"));
     setWindowFlag(Qt::WindowMaximizeButtonHint);
@@ -39,8 +43,11 @@ TFormPrevia::TFormPrevia(TRelatorio& Relatorio, TDialogos& Dialogos, bool Permit
 
     FPrevia = new QPrintPreviewWidget(FImpressora.get(), this);
     FPrevia->setObjectName(QStringLiteral("PreviaPaginas"));
-    connect(FPrevia, &QPrintPreviewWidget::paintRequested, this,
-            [this](QPrinter* Impressora) { ImprimeEm(FRelatorio, *Impressora); });
+    connect(FPrevia, &QPrintPreviewWidget::paintRequested, this, [this](QPrinter* Impressora) {
+        TFormProgresso Progresso(QStringLiteral("Preparando a visualização das páginas..."),
+                                 isVisible() ? this : parentWidget(), FAtrasoProgresso);
+        FPaginasCanceladas = ImprimeEm(FRelatorio, *Impressora, Progresso.Progresso()).Cancelada;
+    });
     connect(FPrevia, &QPrintPreviewWidget::previewChanged, this, &TFormPrevia::AtualizaPagina);
 
     auto* BtnPrimeira = Botao(QStringLiteral("BtnPrimeiraPagina"), QStringLiteral("|<"), this);
@@ -95,13 +102,20 @@ int TFormPrevia::PaginaAtual() const {
     return FPrevia->currentPage();
 }
 
+bool TFormPrevia::GeraPaginas() {
+    FPrevia->updatePreview();
+    return !FPaginasCanceladas;
+}
+
 void TFormPrevia::VaiParaPagina(int Pagina) {
     FPrevia->setCurrentPage(std::clamp(Pagina, 1, std::max(1, QdePaginas())));
     AtualizaPagina();
 }
 
 void TFormPrevia::AtualizaPagina() {
-    FLabelPagina->setText(QStringLiteral("Página %1 de %2").arg(PaginaAtual()).arg(QdePaginas()));
+    const QLocale Local;
+    FLabelPagina->setText(
+        QStringLiteral("Página %1 de %2").arg(Local.toString(PaginaAtual()), Local.toString(QdePaginas())));
 }
 
 void TFormPrevia::ExportaPdf() {
@@ -113,7 +127,18 @@ void TFormPrevia::ExportaPdf() {
                QStringLiteral("pdf"), Nome.isEmpty() ? QString() : Nome + QStringLiteral(".pdf")});
     if (Caminho.isEmpty())
         return;
-    const TResultadoSaida Resultado = ::ExportaPdf(FRelatorio, Caminho, FTitulo);
-    if (!Resultado.Sucesso)
+    TFormProgresso Progresso(QStringLiteral("Gravando o Documento PDF..."), this, FAtrasoProgresso);
+    const TResultadoSaida Resultado = ::ExportaPdf(FRelatorio, Caminho, FTitulo, Progresso.Progresso());
+    Progresso.hide();
+    if (Resultado.Cancelada)
+        return;
+    if (!Resultado.Sucesso) {
         FDialogos.Mostra(this, {TTipoMensagem::Erro, Resultado.Mensagem});
+        return;
+    }
+    const int Paginas = FRelatorio.QdePaginas();
+    FDialogos.Mostra(this, {TTipoMensagem::Informacao,
+                            QStringLiteral("PDF gravado em %1 (%2 %3).")
+                                .arg(QDir::toNativeSeparators(Caminho), QLocale().toString(Paginas),
+                                     Paginas == 1 ? QStringLiteral("página") : QStringLiteral("páginas"))});
 }

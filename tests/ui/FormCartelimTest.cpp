@@ -2,7 +2,9 @@
 #include "store/DataModulo.h"
 #include "ui/ArquivoIni.h"
 #include "ui/DialogosProgramados.h"
+#include "ui/Enderecos.h"
 #include "ui/FormPrevia.h"
+#include "ui/FormProgresso.h"
 #include "ui/RadioGroup.h"
 
 #include <gtest/gtest.h>
@@ -12,14 +14,18 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProcess>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -143,6 +149,48 @@ protected:
         return Paginas;
     }
 
+    // What the progress window showed when its "Cancelar" was pressed.
+    struct TProgressoVisto {
+        bool Visivel = false;
+        bool Modal = false;
+        QString Tarefa;
+        QString Paginas;
+        int Valor = -1;
+        int Maximo = -1;
+        QString Botao;
+    };
+    // Shows the progress of the next run at once and presses its "Cancelar" as soon as it appears.
+    void CancelaAoAparecer() {
+        Form->SetAtrasoProgresso(0);
+        QTimer::singleShot(0, Form.get(), [this] {
+            auto* Janela = Form->findChild<QDialog*>(QStringLiteral("FormProgresso"));
+            ASSERT_NE(Janela, nullptr) << "no progress window";
+            Visto.Visivel = Janela->isVisible();
+            Visto.Modal = Janela->isModal();
+            Visto.Tarefa = Janela->findChild<QLabel*>(QStringLiteral("LabelTarefa"))->text();
+            Visto.Paginas = Janela->findChild<QLabel*>(QStringLiteral("LabelPaginas"))->text();
+            const auto* Barra = Janela->findChild<QProgressBar*>(QStringLiteral("BarraProgresso"));
+            Visto.Valor = Barra->value();
+            Visto.Maximo = Barra->maximum();
+            auto* Cancelar = Janela->findChild<QPushButton*>(QStringLiteral("BtnCancelar"));
+            Visto.Botao = Cancelar->text();
+            Cancelar->click();
+        });
+    }
+    // Printing on the printer of that name, chosen in the list.
+    void EscolheImpressora(const QString& Nome) {
+        Controle<TRadioGroup>(QStringLiteral("RDOpcaoImpressaoTelaImpressora")).SetItemIndex(1);
+        QListWidget& Impressoras = Controle<QListWidget>(QStringLiteral("ListBoxLocal"));
+        const QList<QListWidgetItem*> Encontradas = Impressoras.findItems(Nome, Qt::MatchExactly);
+        ASSERT_EQ(Encontradas.size(), 1) << "the printer is not offered";
+        Impressoras.setCurrentItem(Encontradas.at(0));
+    }
+    bool ProgressoVisivel() {
+        const auto* Janela = Form->findChild<QDialog*>(QStringLiteral("FormProgresso"));
+        return Janela && Janela->isVisible();
+    }
+
+    TProgressoVisto Visto;
     QTemporaryDir Pasta;
     TLocalImpressaoIni Local{Pasta.path(), Pasta.filePath(QStringLiteral("config"))};
     TDM DM;
@@ -180,6 +228,53 @@ TEST_F(FormCartelimTest, LargeClosingCountIsGroupedAndQuotasShowOnTheButton) {
                                            "BOLÃO : 10 COTAS\nClique Aqui para Imprimir :)"));
     EXPECT_TRUE(Controle<QWidget>(QStringLiteral("ColorListBox1")).isVisible());
     EXPECT_TRUE(Controle<QWidget>(QStringLiteral("chImprimirTextoLateral")).isVisible());
+}
+
+TEST_F(FormCartelimTest, EveryColumnTitleShowsWhole) {
+    Abre(JogosDeMega(7));
+    const QHeaderView& Cabecalho = *Grade().horizontalHeader();
+    const QFontMetrics Metricas(Cabecalho.font());
+    for (int Coluna = 0; Coluna < Grade().model()->columnCount(); ++Coluna) {
+        const QString Titulo = Grade().model()->headerData(Coluna, Qt::Horizontal).toString();
+        EXPECT_GE(Cabecalho.sectionSize(Coluna), Metricas.horizontalAdvance(Titulo)) << Titulo.toStdString();
+    }
+    EXPECT_EQ(Grade().model()->headerData(8, Qt::Horizontal).toString(), QStringLiteral("NR(D)"));
+}
+
+TEST_F(FormCartelimTest, TheWindowFitsTheScreenLessItsTaskbarAndIsCentredOnTheMainWindow) {
+    // A laptop's 1366 x 768 screen less a taskbar of 40 and the window's frame holds it.
+    Abre(JogosDeMega(7));
+    EXPECT_LE(Form->minimumSizeHint().width(), 1366 - 16);
+    EXPECT_LE(Form->minimumSizeHint().height(), 768 - 40 - 39);
+
+    QWidget Principal;
+    Principal.resize(640, 420);
+    Principal.move(60, 50);
+    Principal.show();
+    const QRect Area = Principal.screen()->availableGeometry();
+    if (Area.width() < 1366 - 16 || Area.height() < 768 - 40)
+        GTEST_SKIP() << "a screen of " << Area.width() << " x " << Area.height()
+                     << ": run with QT_QPA_PLATFORM=offscreen:configfile=tests/ui/tela-1366x768.json";
+    const TFormCartelim Janela(DM, Dialogos, Local, Escolhas, &Principal);
+    const QRect Ocupada(Janela.pos(), Janela.size() + QSize(16, 39));
+    EXPECT_TRUE(Area.contains(Ocupada))
+        << Ocupada.width() << " x " << Ocupada.height() << " at " << Ocupada.x() << ", " << Ocupada.y()
+        << " on a screen of " << Area.width() << " x " << Area.height();
+    EXPECT_LE(Janela.width(), 1280);
+    EXPECT_LE(Janela.height(), 720);
+    // Centred on the main window as far as the screen lets it.
+    const QPoint Centro = Ocupada.center();
+    const QPoint CentroPrincipal = Principal.frameGeometry().center();
+    if (Ocupada.width() < Area.width()) {
+        EXPECT_LE(std::abs(Centro.x() - std::clamp(CentroPrincipal.x(), Area.left() + Ocupada.width() / 2,
+                                                   Area.right() - Ocupada.width() / 2)),
+                  2);
+    }
+    if (Ocupada.height() < Area.height()) {
+        EXPECT_LE(std::abs(Centro.y() - std::clamp(CentroPrincipal.y(), Area.top() + Ocupada.height() / 2,
+                                                   Area.bottom() - Ocupada.height() / 2)),
+                  2);
+    }
 }
 
 TEST_F(FormCartelimTest, SelectsByRangeOfGameNumbers) {
@@ -317,7 +412,8 @@ TEST_F(FormCartelimTest, PreviewExportsThePagesAsPdfAndSavesTheCalibration) {
     EXPECT_TRUE(BotaoPdfVisivel);
     EXPECT_EQ(FolhasImpressas, 4);
     EXPECT_EQ(PaginasDoPdf(Pdf), 2);
-    EXPECT_EQ(Mostradas(), QString());
+    EXPECT_EQ(Mostradas(),
+              QStringLiteral("PDF gravado em %1 (2 páginas).").arg(QDir::toNativeSeparators(Pdf)));
     EXPECT_EQ(Controle<QLineEdit>(QStringLiteral("EditTopo")).text(), QStringLiteral("-2"));
     const QString Secao = QStringLiteral("Mega-Sena_Modelo-0_A4-Sim_Guia-Nao");
     EXPECT_EQ(ValorIni(Secao, QStringLiteral("Esquerda")), QStringLiteral("1,5"));
@@ -352,6 +448,87 @@ TEST_F(FormCartelimTest, PdfExportProposesTheTitleAndPrintsAtActualSize) {
         Form.reset();
         DM.DeletaFechamentoAtual();
     }
+}
+
+TEST_F(FormCartelimTest, CountsAboveAThousandAreGroupedOnTheButtonAndTheSummary) {
+    Abre(JogosDeMega(3003)); // 1,001 slips
+    EXPECT_TRUE(TextoBotao().startsWith(QStringLiteral("Qde. Volantes Selecionados : 1.001\n")))
+        << TextoBotao().toStdString();
+    EXPECT_EQ(Controle<QLabel>(QStringLiteral("PainelQDeJogos")).text(), QStringLiteral("3.003 JG"));
+}
+
+TEST_F(FormCartelimTest, ACancelledPreviewIsNotShownAndTheRunEndsAsAnyOther) {
+    Abre(JogosDeMega(30)); // ten slips: four pages
+    bool PreviaAberta = false;
+    Form->SetAbrePrevia([&PreviaAberta](QDialog&) { PreviaAberta = true; });
+    CancelaAoAparecer();
+    Clica(QStringLiteral("BtnImprimir"));
+    EXPECT_TRUE(Visto.Visivel);
+    EXPECT_TRUE(Visto.Modal);
+    EXPECT_EQ(Visto.Tarefa, QStringLiteral("Preparando a visualização das páginas..."));
+    EXPECT_EQ(Visto.Paginas, QStringLiteral("Página 1 de 4"));
+    EXPECT_EQ(Visto.Valor, 1);
+    EXPECT_EQ(Visto.Maximo, 4);
+    EXPECT_EQ(Visto.Botao, QStringLiteral("Cancelar"));
+    EXPECT_FALSE(PreviaAberta);
+    EXPECT_FALSE(ProgressoVisivel());
+    EXPECT_EQ(Mostradas(), QString());
+    EXPECT_EQ(DM.CDSImpressao().QdeRegistros(), 0);
+    EXPECT_EQ(DM.CDSImpressao_Temp().QdeRegistros(), 10);
+    EXPECT_TRUE(Controle<QPushButton>(QStringLiteral("BtnImprimir")).isEnabled());
+    EXPECT_TRUE(QFile::exists(CaminhoIni())) << "the calibration is saved as after any run";
+
+    // The next run previews every page.
+    Form->SetAtrasoProgresso(TFormProgresso::AtrasoPadraoMs);
+    EXPECT_EQ(ImprimeNaTela(), 4);
+}
+
+TEST_F(FormCartelimTest, PdfExportShowsItsProgressCancelsWithoutAFileAndSaysWhereItSaved) {
+    Abre(JogosDeMega(30)); // four pages
+    const QString Pdf = Pasta.filePath(QStringLiteral("volantes.pdf"));
+    QStringList Arquivos;
+    Form->SetAbrePrevia([&](QDialog& Janela) {
+        auto& Previa = static_cast<TFormPrevia&>(Janela);
+        Previa.show();
+        QTRY_VERIFY_WITH_TIMEOUT(Previa.QdePaginas() == 4, 10000);
+        EXPECT_EQ(Previa.findChild<QLabel*>(QStringLiteral("LabelPagina"))->text(),
+                  QStringLiteral("Página 1 de 4"));
+        auto& Exportar = *Previa.findChild<QPushButton*>(QStringLiteral("BtnExportarPdf"));
+        Dialogos.EscolheProximoArquivo(Pdf);
+        Previa.SetAtrasoProgresso(0);
+        CancelaAoAparecer();
+        Exportar.click();
+        Arquivos = QDir(Pasta.path()).entryList(QDir::Files);
+        EXPECT_TRUE(Previa.isVisible()) << "the preview stays for another try";
+        Dialogos.EscolheProximoArquivo(Pdf);
+        Exportar.click();
+        Previa.close();
+    });
+    Clica(QStringLiteral("BtnImprimir"));
+    EXPECT_TRUE(Visto.Visivel);
+    EXPECT_EQ(Visto.Tarefa, QStringLiteral("Gravando o Documento PDF..."));
+    EXPECT_EQ(Visto.Paginas, QStringLiteral("Página 1 de 4"));
+    EXPECT_FALSE(Arquivos.contains(QStringLiteral("volantes.pdf"))) << Arquivos.join(u' ').toStdString();
+    EXPECT_EQ(Arquivos.size(), 0) << "no half-written file anywhere: " << Arquivos.join(u' ').toStdString();
+    EXPECT_EQ(PaginasDoPdf(Pdf), 4);
+    ASSERT_EQ(Dialogos.Mostradas().size(), 1);
+    EXPECT_EQ(Dialogos.Mostradas().at(0).Tipo, TTipoMensagem::Informacao);
+    EXPECT_EQ(Dialogos.Mostradas().at(0).Texto,
+              QStringLiteral("PDF gravado em %1 (4 páginas).").arg(QDir::toNativeSeparators(Pdf)));
+}
+
+TEST_F(FormCartelimTest, PreviewPageCountAboveAThousandIsGrouped) {
+    Abre(JogosDeMega(9009)); // 3,003 slips: 1,001 pages
+    int Paginas = 0;
+    QString Rotulo;
+    Form->SetAbrePrevia([&](QDialog& Janela) {
+        auto& Previa = static_cast<TFormPrevia&>(Janela);
+        Paginas = Previa.QdePaginas();
+        Rotulo = Previa.findChild<QLabel*>(QStringLiteral("LabelPagina"))->text();
+    });
+    Clica(QStringLiteral("BtnImprimir"));
+    EXPECT_EQ(Paginas, 1001);
+    EXPECT_EQ(Rotulo, QStringLiteral("Página 1 de 1.001"));
 }
 
 TEST_F(FormCartelimTest, TwoRunsInARowPrintTheSameSheets) {
@@ -404,7 +581,8 @@ TEST_F(FormCartelimTest, PlacementErrorsAreShownAndPrintingGoesOn) {
     Escolhas.QdeJogosPorVolante = 1;
     Abre({QStringLiteral("01 02 03 04 05 06 60"), QStringLiteral("11 12 13 14 15 16 60")});
     EXPECT_EQ(ImprimeNaTela(Pasta.filePath(QStringLiteral("x.pdf"))), 1);
-    ASSERT_EQ(Dialogos.Mostradas().size(), 1) << Mostradas().toStdString();
+    ASSERT_EQ(Dialogos.Mostradas().size(), 2) << Mostradas().toStdString();
+    EXPECT_TRUE(Dialogos.Mostradas().at(1).Texto.startsWith(QStringLiteral("PDF gravado em ")));
     EXPECT_EQ(Dialogos.Mostradas().at(0).Tipo, TTipoMensagem::Erro);
     EXPECT_TRUE(Mostradas().contains(QStringLiteral("ShapeJogo1_Num7"))) << Mostradas().toStdString();
     EXPECT_EQ(PaginasDoPdf(Pasta.filePath(QStringLiteral("x.pdf"))), 1);
@@ -466,23 +644,73 @@ TEST_F(FormCartelimTest, ButtonsOpenTheVideoAndThePortalAndClose) {
     Abre(JogosDeMega(3));
     Clica(QStringLiteral("BtnVideo"));
     EXPECT_EQ(Dialogos.EnderecosAbertos().size(), 1);
+    EXPECT_TRUE(Dialogos.Mostradas().isEmpty());
+    // Without a browser the address is shown instead, to be copied.
+    Dialogos.SemNavegador(true);
+    Clica(QStringLiteral("BtnVideo"));
+    EXPECT_TRUE(Mostradas().endsWith(EnderecoDoVideo().toDisplayString())) << Mostradas().toStdString();
     Clica(QStringLiteral("BtnSair"));
     EXPECT_FALSE(Form->isVisible());
 }
 
+// The PDF files cups-pdf wrote into its folder.
+QStringList PdfsDaFila(const QString& Saida) {
+    QStringList Arquivos;
+    QDirIterator Iterador(Saida, {QStringLiteral("*.pdf")}, QDir::Files, QDirIterator::Subdirectories);
+    while (Iterador.hasNext())
+        Arquivos.append(Iterador.next());
+    return Arquivos;
+}
+
 // A real print queue by name: run through tests/apoio/fila-cups-privada.sh, which starts a private CUPS
 // scheduler with a cups-pdf queue and names it here; skipped elsewhere.
+TEST_F(FormCartelimTest, ACancelledPrintJobNeverReachesTheQueue) {
+    const QString Fila = qEnvironmentVariable("CARTELIM_FILA_CUPS");
+    const QString Saida = qEnvironmentVariable("CARTELIM_SAIDA_CUPS");
+    if (Fila.isEmpty() || Saida.isEmpty())
+        GTEST_SKIP() << "no print queue: run through tests/apoio/fila-cups-privada.sh";
+    const QStringList Antes = PdfsDaFila(Saida);
+    Abre(JogosDeMega(30)); // four pages
+    ASSERT_NO_FATAL_FAILURE(EscolheImpressora(Fila));
+    CancelaAoAparecer();
+    Clica(QStringLiteral("BtnImprimir"));
+    EXPECT_EQ(Visto.Tarefa, QStringLiteral("Imprimindo na impressora \"%1\"...").arg(Fila));
+    EXPECT_EQ(Visto.Paginas, QStringLiteral("Página 1 de 4"));
+    EXPECT_EQ(Mostradas(), QString());
+    EXPECT_EQ(DM.CDSImpressao().QdeRegistros(), 0);
+    EXPECT_TRUE(Controle<QPushButton>(QStringLiteral("BtnImprimir")).isEnabled());
+
+    // A two-page job after it (the cancelled one stopped after its first page): the queue prints jobs
+    // in order, so the cancelled one would come out first.
+    Form->SetAtrasoProgresso(TFormProgresso::AtrasoPadraoMs);
+    Controle<QLineEdit>(QStringLiteral("Edit_de")).setText(QStringLiteral("1"));
+    Controle<QLineEdit>(QStringLiteral("Edit_ate")).setText(QStringLiteral("18"));
+    Clica(QStringLiteral("BtnSelecionarDeAte"));
+    Clica(QStringLiteral("BtnImprimir"));
+    EXPECT_EQ(Mostradas(), QString());
+    QStringList Novos;
+    bool Impresso = false;
+    const QDeadlineTimer Prazo(90'000);
+    while (!Impresso && !Prazo.hasExpired()) {
+        QTest::qWait(500);
+        Novos = PdfsDaFila(Saida);
+        for (const QString& Arquivo : Antes)
+            Novos.removeAll(Arquivo);
+        Impresso = std::any_of(Novos.cbegin(), Novos.cend(),
+                               [](const QString& Arquivo) { return PaginasDoPdf(Arquivo) == 2; });
+    }
+    EXPECT_TRUE(Impresso) << "the second job was not printed";
+    EXPECT_EQ(Novos.size(), 1) << "the cancelled job reached the queue: " << Novos.join(u' ').toStdString();
+}
+
 TEST_F(FormCartelimTest, PrintsOnAPrintQueueByName) {
     const QString Fila = qEnvironmentVariable("CARTELIM_FILA_CUPS");
     const QString Saida = qEnvironmentVariable("CARTELIM_SAIDA_CUPS");
     if (Fila.isEmpty() || Saida.isEmpty())
         GTEST_SKIP() << "no print queue: run through tests/apoio/fila-cups-privada.sh";
+    const QStringList Antes = PdfsDaFila(Saida);
     Abre(JogosDeMega(10)); // four slips: two pages
-    Controle<TRadioGroup>(QStringLiteral("RDOpcaoImpressaoTelaImpressora")).SetItemIndex(1);
-    QListWidget& Impressoras = Controle<QListWidget>(QStringLiteral("ListBoxLocal"));
-    const QList<QListWidgetItem*> Encontradas = Impressoras.findItems(Fila, Qt::MatchExactly);
-    ASSERT_EQ(Encontradas.size(), 1) << "the queue is not offered";
-    Impressoras.setCurrentItem(Encontradas.at(0));
+    ASSERT_NO_FATAL_FAILURE(EscolheImpressora(Fila));
     Clica(QStringLiteral("BtnImprimir"));
     EXPECT_EQ(Mostradas(), QString());
     EXPECT_EQ(DM.CDSImpressao().QdeRegistros(), 0);
@@ -492,9 +720,11 @@ TEST_F(FormCartelimTest, PrintsOnAPrintQueueByName) {
     const QDeadlineTimer Prazo(90'000);
     while (Paginas != 2 && !Prazo.hasExpired()) {
         QTest::qWait(500);
-        QDirIterator Arquivos(Saida, {QStringLiteral("*.pdf")}, QDir::Files, QDirIterator::Subdirectories);
-        if (Arquivos.hasNext())
-            Paginas = PaginasDoPdf(Arquivos.next());
+        QStringList Novos = PdfsDaFila(Saida);
+        for (const QString& Arquivo : Antes)
+            Novos.removeAll(Arquivo);
+        if (!Novos.isEmpty())
+            Paginas = PaginasDoPdf(Novos.first());
     }
     EXPECT_EQ(Paginas, 2);
 }
