@@ -16,6 +16,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTextBlockFormat>
@@ -253,7 +254,8 @@ int TPaginaAutenticacao::GravaJogos(TLoteriaResult& Resultado) {
     int Primeiro = -1;
     for (int k = 1; k <= Qde; ++k) {
         Aguarde.ProgressBar1()->setValue(k);
-        Aguarde.LabelQde()->setText(QStringLiteral("%1 de %2").arg(k).arg(Qde));
+        Aguarde.LabelQde()->setText(
+            QStringLiteral("%1 de %2").arg(QLocale().toString(k), QLocale().toString(Qde)));
         QCoreApplication::processEvents();
         const int Antes = FDM.QdeFechamentos();
         GravaConjuntoBaixado(FDM, Conjuntos[k - 1], Validador);

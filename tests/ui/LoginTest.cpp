@@ -230,6 +230,19 @@ TEST_F(LoginTest, EachGameSetBecomesAClosingAndTheFirstIsShown) {
     }
 }
 
+TEST_F(LoginTest, TheCounterOfMoreThanAThousandSetsIsGrouped) {
+    QList<TGamesClass> Conjuntos;
+    for (int Indice = 1; Indice <= 1001; ++Indice)
+        Conjuntos.append(
+            Conjunto(QStringLiteral("Bolão %1").arg(Indice), QStringLiteral("Quina"), {{1, 2, 3, 4, 5}}));
+    Portal({Jogos(Conjuntos)});
+    Preenche(QStringLiteral("fulana@exemplo.com"), QStringLiteral("segredo"));
+    Autentica();
+    ASSERT_FALSE(Quadros.isEmpty());
+    EXPECT_EQ(Quadros.last().Contador, QStringLiteral("1.001 de 1.001"));
+    EXPECT_EQ(DM.QdeFechamentos(), 1001);
+}
+
 TEST_F(LoginTest, TheWaitingWindowStandsCentredOverTheMainWindowAndOutlastsCloseRequests) {
     Portal({Jogos({Conjunto(QStringLiteral("A"), QStringLiteral("Quina"), {{1, 2, 3, 4, 5}})})});
     Preenche(QStringLiteral("fulana@exemplo.com"), QStringLiteral("segredo"));
