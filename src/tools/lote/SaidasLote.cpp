@@ -208,7 +208,9 @@ TResultadoSaida TSaidasLote::GravaPng(TRelatorio& Relatorio) {
 }
 
 TResultadoSaida TSaidasLote::Imprime(TRelatorio& Relatorio, const QString& NomeDocumento) {
-    const TResultadoSaida Resultado = ImprimeNaImpressora(Relatorio, FImpressora, NomeDocumento);
+    // Asked to end on the way, the job is dropped: nothing of it reaches the printer.
+    const TResultadoSaida Resultado = ImprimeNaImpressora(Relatorio, FImpressora, NomeDocumento,
+                                                          [](int, int) { return !TInterrupcao::Pedida(); });
     if (Resultado.Sucesso)
         FResumo.append(
             u"Impressora \"%1\": %2 enviadas."_s.arg(FImpressora, Paginas(Relatorio.QdePaginas())));
