@@ -7,6 +7,11 @@ QString TBlocoJogos::Jogo(int Indice) const {
     return QString::fromUtf8(FTextos.constData() + J.Inicio, J.Tamanho);
 }
 
+QByteArrayView TBlocoJogos::JogoUtf8(int Indice) const {
+    const TJogoCompacto& J = FJogos[std::size_t(Indice)];
+    return QByteArrayView(FTextos.constData() + J.Inicio, J.Tamanho);
+}
+
 std::optional<int> TBlocoJogos::NumBonus(int Indice) const {
     const TJogoCompacto& J = FJogos[std::size_t(Indice)];
     return J.TemBonus ? std::optional<int>(J.NumBonus) : std::nullopt;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringEncoder>
 #include <QStringView>
@@ -21,6 +22,8 @@ public:
 
     int IDJogo(int Indice) const { return FJogos[std::size_t(Indice)].IDJogo; }
     QString Jogo(int Indice) const;
+    // The game's text as stored, UTF-8, without a copy; valid until the block changes.
+    QByteArrayView JogoUtf8(int Indice) const;
     std::optional<int> NumBonus(int Indice) const;
 
     // Room for QdeJogos games of about QdeCaracteres characters in all, so a bulk insert does not

@@ -38,6 +38,8 @@ public:
     TRegistroDetalhe Registro(int Linha) const;
     int IDJogo(int Linha) const { return FVisao->IDJogo(Linha); }
     QString Jogo(int Linha) const { return FVisao->Jogo(Linha); }
+    // The game's text in UTF-8 without a copy, for whoever reads every game of a large closing.
+    QByteArrayView JogoUtf8(int Linha) const { return FVisao->JogoUtf8(Linha); }
     std::optional<int> NumBonus(int Linha) const { return FVisao->NumBonus(Linha); }
 
     // Games of every closing, whatever the view shows.

@@ -180,9 +180,14 @@ void TDM::MoveParaFechamento(int Indice) {
         MudaFechamentoAtual(Indice);
 }
 
-int TDM::IDFechamentoAtual() const {
+const TRegistroMaster* TDM::FechamentoAtual() const {
     // The index may point past the end while a deletion is under way.
-    return FIndiceAtual >= 0 && FIndiceAtual < QdeFechamentos() ? Fechamento(FIndiceAtual).ID : 0;
+    return FIndiceAtual >= 0 && FIndiceAtual < QdeFechamentos() ? &Fechamento(FIndiceAtual) : nullptr;
+}
+
+int TDM::IDFechamentoAtual() const {
+    const TRegistroMaster* const Atual = FechamentoAtual();
+    return Atual ? Atual->ID : 0;
 }
 
 void TDM::MudaFechamentoAtual(int Indice) {

@@ -60,6 +60,8 @@ public:
     // ID of the current closing; 0 when there is none.
     int IDFechamentoAtual() const;
 
+    // The current closing; none when there is none.
+    const TRegistroMaster* FechamentoAtual() const;
     int QdeFechamentos() const { return FCDSMaster.QdeRegistros(); }
     const TRegistroMaster& Fechamento(int Indice) const { return FCDSMaster.Registro(Indice); }
     // The games view.

@@ -1,36 +1,9 @@
 #include "store/FilaImpressao.h"
 
 #include "store/CorteDeTexto.h"
+#include "store/DistribuidorDeExtras.h"
 
 #include <algorithm>
-
-namespace {
-
-// Hands out months or teams: the current value to every game without its own, moving on to the next
-// (after the last comes 1) after each game, or only after the last game of each pool group.
-class TDistribuidor {
-public:
-    TDistribuidor(int Inicial, int Ultimo, bool Avanca, int Grupo)
-        : FValor(Inicial)
-        , FUltimo(Ultimo)
-        , FAvanca(Avanca)
-        , FGrupo(Grupo) {}
-
-    int Entrega(int IDJogo) {
-        const int Entregue = FValor;
-        if (FAvanca && (FGrupo == 0 || IDJogo % FGrupo == 0))
-            FValor = FValor >= FUltimo ? 1 : FValor + 1;
-        return Entregue;
-    }
-
-private:
-    int FValor;
-    int FUltimo;
-    bool FAvanca;
-    int FGrupo;
-};
-
-} // namespace
 
 std::vector<TFolhaImpressao> MontaFolhasImpressao(const TCDSDetalhe& Jogos, const TOpcoesFila& Opcoes) {
     // A slip has four slots and a page at least one slip, whatever the caller asks.
@@ -38,8 +11,8 @@ std::vector<TFolhaImpressao> MontaFolhasImpressao(const TCDSDetalhe& Jogos, cons
     const int FolhasPorPagina = std::max(Opcoes.QdeImpressaoPorFolha, 1);
     const int Grupo = std::max(Opcoes.QdeDividirBolao, 0);
     const int GrupoDosContadores = Opcoes.Marketplace ? Grupo : 0;
-    TDistribuidor Meses(Opcoes.Mes, 12, Opcoes.AvancaMes, GrupoDosContadores);
-    TDistribuidor Times(Opcoes.Time, 80, Opcoes.AvancaTime, GrupoDosContadores);
+    TDistribuidorDeExtras Meses(Opcoes.Mes, 12, Opcoes.AvancaMes, GrupoDosContadores);
+    TDistribuidorDeExtras Times(Opcoes.Time, 80, Opcoes.AvancaTime, GrupoDosContadores);
     const QString Trevos = CortaTexto(Opcoes.Trevos, TCDSImpressao::TamanhoTrevo).toString();
 
     const int QdeJogos = Jogos.QdeRegistros();
@@ -62,10 +35,10 @@ std::vector<TFolhaImpressao> MontaFolhasImpressao(const TCDSDetalhe& Jogos, cons
         Folha.NumPagina = Pagina;
         switch (Opcoes.TipoModalidade) {
         case TTipoModalidade::DiaDeSorte:
-            Folha.MesJogo[Slot] = NumBonus > 0 ? NumBonus : Meses.Entrega(IDJogo);
+            Folha.MesJogo[Slot] = Meses.ExtraDoJogo(NumBonus, IDJogo);
             break;
         case TTipoModalidade::Timemania:
-            Folha.TimeCoracaoJogo[Slot] = NumBonus > 0 ? NumBonus : Times.Entrega(IDJogo);
+            Folha.TimeCoracaoJogo[Slot] = Times.ExtraDoJogo(NumBonus, IDJogo);
             break;
         case TTipoModalidade::Lotomania:
             if (NumBonus == 1 || Opcoes.ApostaEspelho)
