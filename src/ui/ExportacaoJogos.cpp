@@ -46,3 +46,7 @@ std::optional<QString> GravaArquivoTexto(const QString& Caminho, QStringView Tex
                "gravação e se há espaço livre no disco. Nenhum arquivo foi alterado.")
         .arg(QDir::toNativeSeparators(Caminho));
 }
+
+QString TextoComFimDeLinha(const QStringList& Linhas) {
+    return Linhas.isEmpty() ? QString() : Linhas.join(FimDeLinha) + FimDeLinha;
+}

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringView>
 
+#include <QStringList>
+
 #include <optional>
 
 class TDM;
@@ -20,3 +22,6 @@ QString TextoDosJogosComTitulo(const TDM& DM);
 // overwriting it. The file is replaced only once everything was written, so a failure leaves an
 // existing file as it was; the result is then the message for the user.
 std::optional<QString> GravaArquivoTexto(const QString& Caminho, QStringView Texto);
+
+// Lines as the exports write them: each followed by CR LF, the last one too.
+QString TextoComFimDeLinha(const QStringList& Linhas);

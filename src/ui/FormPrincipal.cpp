@@ -8,6 +8,7 @@
 #include "ui/Figuras.h"
 #include "ui/ImagemClicavel.h"
 #include "ui/PaginaAutenticacao.h"
+#include "ui/PaginaConferencia.h"
 #include "ui/PaginaImportacao.h"
 #include "ui/PaginaImpressao.h"
 #include "ui/PaginaJogos.h"
@@ -50,6 +51,13 @@ TFormPrincipal::TFormPrincipal(TDM& DM, TDialogos& Dialogos, QWidget* Parent)
     , FTabJogo(new TPaginaJogos(DM, Dialogos, FPageControl1))
     , FTabImpressao(new TPaginaImpressao(
           DM, Dialogos, [this] { return FTabAutenticacao->Email(); }, FPageControl1))
+    , FTabConferencia(new TPaginaConferencia(
+          DM, Dialogos, [this] { return FTabImpressao->ExtrasDasApostas(); },
+          [this] {
+              const QList<int> Preparados = FTabImpressao->TrevosPreparados(FDM.IDFechamentoAtual());
+              return Preparados.isEmpty() ? TrevosFromTXTOrlandim() : Preparados;
+          },
+          FPageControl1))
     , FAction1(new QAction(this)) {
     setObjectName(QStringLiteral("FormPrincipal"));
     setWindowIcon(IconeDoPrograma());
@@ -63,6 +71,7 @@ TFormPrincipal::TFormPrincipal(TDM& DM, TDialogos& Dialogos, QWidget* Parent)
     FPageControl1->addTab(FTabSheet4, QStringLiteral("Importar Jogos   "));
     FPageControl1->addTab(FTabJogo, QStringLiteral("Jogos :)   "));
     FPageControl1->addTab(FTabImpressao, QStringLiteral("Impressão dos Jogos   "));
+    FPageControl1->addTab(FTabConferencia, QStringLiteral("Conferir Resultado   "));
     setCentralWidget(FPageControl1);
 
     QStatusBar* StatusBar1 = statusBar();

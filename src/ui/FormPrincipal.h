@@ -10,11 +10,12 @@ class QTabWidget;
 class TDM;
 class TDialogos;
 class TPaginaAutenticacao;
+class TPaginaConferencia;
 class TPaginaImportacao;
 class TPaginaImpressao;
 class TPaginaJogos;
 
-// The program's main window: four pages (login, import, games, print setup), the title with the
+// The program's main window: five pages (login, import, games, print setup, results), the title with the
 // program file's date and size, the help and portal links and the keyboard command Ctrl+1. The data
 // module and the dialogs come from the caller and outlive the window.
 class TFormPrincipal : public QMainWindow {
@@ -54,6 +55,7 @@ private:
     TPaginaImportacao* FTabSheet4;
     TPaginaJogos* FTabJogo;
     TPaginaImpressao* FTabImpressao;
+    TPaginaConferencia* FTabConferencia;
     QAction* FAction1;
     bool FJaMostrada = false;
 };

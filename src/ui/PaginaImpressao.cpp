@@ -730,6 +730,8 @@ void TPaginaImpressao::BtnImprimirJogosAgoraClick() {
     if (!Recusa.isEmpty())
         return;
 
+    FIDFechamentoPreparado = FDM.IDFechamentoAtual();
+    FTrevosPreparados = MaisMilionaria ? Trevos : QList<int>();
     const TEscolhasImpressao Escolhidas = Escolhas(*Regras);
     Regras.reset();
     if (FAbreGerenciador)
@@ -743,6 +745,23 @@ int TPaginaImpressao::VolantesPorPagina(const TModalidade& Regras) const {
     Formato.LayoutIndex = Regras.LayoutIndex();
     Formato.ImpressaoVolanteOficial = FChVolanteOriginal->isChecked();
     return TExecucaoImpressao::VolantesPorPagina(Formato);
+}
+
+TExtrasApostas TPaginaImpressao::ExtrasDasApostas() const {
+    TExtrasApostas Extras;
+    Extras.Mes = ValorDoRadio(*FRadioDiaDeSorteMes);
+    Extras.AvancaMes = FChAvancaMes->isChecked();
+    Extras.Time = IndiceDoTime() + 1;
+    Extras.AvancaTime = FChAvancaTime->isChecked();
+    const bool Marketplace = MesmaConta(FEmailDoLogin ? FEmailDoLogin() : QString(), ContaMarketplace());
+    Extras.GrupoDosContadores =
+        Marketplace && FChDivisao10->isChecked() ? TextoDoCombo(*FComboDivisor).toInt() : 0;
+    Extras.ApostaEspelho = FChApostaEspelho->isChecked();
+    return Extras;
+}
+
+QList<int> TPaginaImpressao::TrevosPreparados(int IDFechamento) const {
+    return IDFechamento != 0 && IDFechamento == FIDFechamentoPreparado ? FTrevosPreparados : QList<int>();
 }
 
 bool TPaginaImpressao::JogosSaoDoFechamentoAtual() {

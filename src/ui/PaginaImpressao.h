@@ -2,6 +2,7 @@
 
 #include "catalogue/Mensagem.h"
 #include "catalogue/TipoModalidade.h"
+#include "conferencia/JogosParaConferir.h"
 #include "ui/EscolhasImpressao.h"
 
 #include <QColor>
@@ -65,6 +66,13 @@ public:
     // without a box are skipped), telling first when more than one was read.
     void MarcaTrevosDoTexto(const QList<int>& Trevos);
 
+    // How the prepare button hands the games their month, club and mirror bet: the month, club, mirror
+    // and pool grouping chosen on this page. The clovers are not among them: the boxes are unticked on
+    // every change of page, see TrevosPreparados.
+    TExtrasApostas ExtrasDasApostas() const;
+    // The clovers of the last queue built for closing IDFechamento; empty when none was built for it.
+    QList<int> TrevosPreparados(int IDFechamento) const;
+
     TImagemClicavel* Ajuda() const { return FAjuda; }
 
 protected:
@@ -105,6 +113,10 @@ private:
     TEmailDoLogin FEmailDoLogin;
     TAbreGerenciador FAbreGerenciador;
     QColor FColorShape = Qt::black;
+
+    // The closing the last queue was built for and its clovers.
+    int FIDFechamentoPreparado = 0;
+    QList<int> FTrevosPreparados;
 
     // The game and numbers per game the choices were last built for.
     QString FOldModalidade = QStringLiteral("*");

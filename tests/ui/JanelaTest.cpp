@@ -86,13 +86,14 @@ TEST_F(JanelaTest, EveryControlExistsUnderItsNameWithItsCaption) {
     EXPECT_EQ(Form.findChild<QObject*>(u"ref3"_s)->parent()->objectName(), u"TabAutenticacao"_s);
 }
 
-TEST_F(JanelaTest, FourPagesInOrderWithTheirCaptions) {
+TEST_F(JanelaTest, FivePagesInOrderWithTheirCaptions) {
     auto& Paginas = Controle<QTabWidget>(u"PageControl1"_s);
-    const QStringList Nomes = {u"TabAutenticacao"_s, u"TabSheet4"_s, u"TabJogo"_s, u"TabImpressao"_s};
+    const QStringList Nomes = {u"TabAutenticacao"_s, u"TabSheet4"_s, u"TabJogo"_s, u"TabImpressao"_s,
+                               u"TabConferencia"_s};
     const QStringList Titulos = {u"Autenticação no Portal   "_s, u"Importar Jogos   "_s, u"Jogos :)   "_s,
-                                 u"Impressão dos Jogos   "_s};
-    ASSERT_EQ(Paginas.count(), 4);
-    for (int Pagina = 0; Pagina < 4; ++Pagina) {
+                                 u"Impressão dos Jogos   "_s, u"Conferir Resultado   "_s};
+    ASSERT_EQ(Paginas.count(), Nomes.size());
+    for (int Pagina = 0; Pagina < Nomes.size(); ++Pagina) {
         EXPECT_EQ(Paginas.widget(Pagina)->objectName(), Nomes[Pagina]);
         EXPECT_EQ(Paginas.tabText(Pagina), Titulos[Pagina]);
     }
