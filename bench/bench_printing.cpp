@@ -7,6 +7,7 @@
 // The 3,000-page runs weigh the pass that tells viewers to print at actual size against the rendering:
 // ExportaPdf with it, the same drawing into Qt's writer without it, and the pass alone on the result.
 #include "AplicacaoGui.h"
+#include "VolantesMega.h"
 #include "printing/ExecucaoImpressao.h"
 #include "report/Memo.h"
 #include "report/PdfTamanhoReal.h"
@@ -25,35 +26,7 @@
 
 namespace {
 
-constexpr int VolantesPorPagina = 3;
 constexpr int PaginasPorPdf = 100;
-constexpr int JogosPorVolante = 3;
-
-// Games of six numbers, a different set for each game.
-QStringList JogosMega(int Qde) {
-    QStringList Jogos;
-    for (int Jogo = 0; Jogo < Qde; ++Jogo) {
-        QStringList Numeros;
-        for (int Posicao = 0; Posicao < 6; ++Posicao)
-            Numeros << QStringLiteral("%1").arg((Jogo * 7 + Posicao * 10) % 60 + 1, 2, 10, QLatin1Char('0'));
-        Numeros.sort();
-        Jogos << Numeros.join(QLatin1Char(' '));
-    }
-    return Jogos;
-}
-
-// The printed store of a closing laid out three games per slip, every sheet selected.
-void PreparaImpressao(TDM& DM, int Paginas) {
-    DM.InsereRegistroPorStringList(QStringLiteral("Mega-Sena"), QStringLiteral("Bolão da firma"), false,
-                                   JogosMega(Paginas * VolantesPorPagina * JogosPorVolante), {});
-    DM.AtivaFiltro_MASTER(true);
-    DM.PopulaCDSImpressao(JogosPorVolante, VolantesPorPagina, 0, 1, false, 0, false, false, {},
-                          TTipoModalidade::Megasena, false);
-    QList<int> Todas;
-    for (int Linha = 0; Linha < DM.CDSImpressao_Temp().QdeRegistros(); ++Linha)
-        Todas << Linha;
-    DM.CopiaFolhasParaImpressao(Todas);
-}
 
 // A stand-in for the scanned slip until the real pictures exist: the scan's size, boxes and print,
 // so that it compresses like a scan rather than like a flat colour.
@@ -79,17 +52,6 @@ bool GravaImagemVolante(const QString& Caminho) {
         QStringLiteral("MEGA-SENA  Marque de 6 a 15 números por jogo. Surpresinha, Teimosinha, Bolão."));
     Pintor.end();
     return Imagem.save(Caminho, "JPG", 85);
-}
-
-TConfiguracaoImpressao ConfiguracaoMega(bool ImagemVisivel, const QString& PastaImagens) {
-    TConfiguracaoImpressao Configuracao;
-    Configuracao.NomeModalidade = QStringLiteral("Mega-Sena");
-    Configuracao.QdeNumPorVolante = 6;
-    Configuracao.QdeJogosPorVolante = JogosPorVolante;
-    Configuracao.NomeIdentificacao = QStringLiteral("BOLÃO DA FIRMA");
-    Configuracao.ImagemVisivel = ImagemVisivel;
-    Configuracao.PastaImagens = PastaImagens;
-    return Configuracao;
 }
 
 // Assembles the run and writes it as a PDF; the size of the file, or -1 on failure.
