@@ -31,6 +31,30 @@ void AjustaPapel(TRelatorio& Relatorio, const TConfiguracaoImpressao& Configurac
     }
 }
 
+// The slip picture of the alignment test: light grey, its darkest lines lighter than any mark, so that
+// the black marks stand out and a check of the marks never takes an outline for one.
+QImage ContornoEmCinza(const QImage& Imagem) {
+    QImage Cinza = Imagem.convertToFormat(QImage::Format_Grayscale8);
+    for (int Y = 0; Y < Cinza.height(); ++Y) {
+        uchar* Linha = Cinza.scanLine(Y);
+        for (int X = 0; X < Cinza.width(); ++X)
+            Linha[X] = uchar(255 - (255 - Linha[X]) * 45 / 100);
+    }
+    return Cinza;
+}
+
+// Shows the template's millimetre scale, as large as a cell's content, from its corner.
+void MostraRegua(TRelatorio& Relatorio) {
+    auto* Regua = Relatorio.Componente<TRegua>(QStringLiteral("RLReguaMilimetrada"));
+    if (!Regua)
+        return;
+    const TLayoutPagina Layout = Relatorio.Layout();
+    const QPointF Origem = Layout.OrigemConteudo(0);
+    const QRectF Celula = Layout.Celula(0);
+    Regua->SetBox(QRect(0, 0, int(Celula.right() - Origem.x()), int(Celula.bottom() - Origem.y())));
+    Regua->SetVisible(true);
+}
+
 void DefineConfiguracao(TImpressao& Impressao, TFormImpressao& Form, const TModalidade& Modalidade,
                         const TConfiguracaoImpressao& Configuracao) {
     Impressao.SetQdeVolantesPorPagina_A4(Modalidade.QdeVolantesPorPagina());
@@ -39,7 +63,7 @@ void DefineConfiguracao(TImpressao& Impressao, TFormImpressao& Form, const TModa
     Impressao.SetImprimirTextoModalidadeLateral(Configuracao.ImprimirTextoModalidadeLateral);
     Impressao.SetQdeNumPorVolante(Configuracao.QdeNumPorVolante);
     Impressao.SetQdeJogosPorVolante(Configuracao.QdeJogosPorVolante);
-    Impressao.SetImagemVisivel(Configuracao.ImagemVisivel);
+    Impressao.SetImagemVisivel(Configuracao.ImagemVisivel || Configuracao.TesteAlinhamento);
     Impressao.SetLayoutIndex(Modalidade.LayoutIndex());
     Impressao.SetImpressaoVolanteOficial(Configuracao.ImpressaoVolanteOficial);
     Impressao.SetQdeSurpresinha(Configuracao.QdeSurpresinha);
@@ -124,10 +148,15 @@ std::unique_ptr<TExecucaoImpressao> TExecucaoImpressao::Monta(const TConfiguraca
     std::unique_ptr<TImpressao> Impressao = std::move(Formato.Impressao);
     const QString PastaImagens =
         Configuracao.PastaImagens.isEmpty() ? PastaImagensVolantes() : Configuracao.PastaImagens;
-    if (Configuracao.ImagemVisivel && !Form->CarregaImagem(PastaImagens))
+    if ((Configuracao.ImagemVisivel || Configuracao.TesteAlinhamento) && !Form->CarregaImagem(PastaImagens))
         Mensagens.append({TTipoMensagem::Aviso,
                           QStringLiteral("Imagem do volante não encontrada: ") +
                               QDir::toNativeSeparators(QDir(PastaImagens).filePath(Form->ArquivoImagem()))});
+    if (Configuracao.TesteAlinhamento) {
+        if (auto* Imagem = Form->Componente<TImagem>(QStringLiteral("RLImage1")))
+            Imagem->SetPicture(ContornoEmCinza(Imagem->Picture()));
+        MostraRegua(Form->RLReport1());
+    }
     Impressao->CriaTodosShapes();
     return std::unique_ptr<TExecucaoImpressao>(
         new TExecucaoImpressao(std::move(Form), std::move(Impressao), CDSImpressao));

@@ -26,6 +26,9 @@ struct TConfiguracaoImpressao {
     bool ImpressaoVolanteOficial = false; // printing on the official slip fed into the printer
     bool GuiaForcada = false;             // draw the guide marks on the official slip too
     bool ImagemVisivel = false;           // show the slip picture behind the marks
+    // Alignment test on plain paper: the slip picture in light grey under the marks and a millimetre
+    // scale along the top and left edges of each slip, all moved by the calibration like the marks.
+    bool TesteAlinhamento = false;
     bool ImprimirNumerosJogos = true;
     bool ImprimirTextoModalidadeLateral = false;
     QString NomeIdentificacao;

@@ -53,6 +53,9 @@ TFormImpressao::TFormImpressao(const TModeloRelatorio& Modelo)
 
     // Created first so that it lies under every text and shape; Prepare sizes it.
     FRelatorio.CriaImagem(QStringLiteral("RLImage1"));
+    // The millimetre scale of the alignment test, over the picture and under the rest; hidden unless
+    // the run asks for it.
+    FRelatorio.CriaRegua(QStringLiteral("RLReguaMilimetrada")).SetVisible(false);
     CriaTexto(FRelatorio.CriaMemo(QStringLiteral("MemoJogos")), QSize(LarguraMemo, AlturaMemo),
               TAlinhamento::Esquerda);
     CriaTexto(FRelatorio.CriaRotulo(QStringLiteral("LabelNomeModalidade")), Modelo.TamanhoTitulo,

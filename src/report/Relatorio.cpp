@@ -45,6 +45,10 @@ TShape& TRelatorio::CriaShape(const QString& Name) {
     return Registra(std::make_unique<TShape>(Name));
 }
 
+TRegua& TRelatorio::CriaRegua(const QString& Name) {
+    return Registra(std::make_unique<TRegua>(Name));
+}
+
 TImagem& TRelatorio::CriaImagem(const QString& Name) {
     return Registra(std::make_unique<TImagem>(Name));
 }

@@ -6,6 +6,7 @@
 #include "report/Imagem.h"
 #include "report/LayoutPagina.h"
 #include "report/Memo.h"
+#include "report/Regua.h"
 #include "report/Rotulo.h"
 #include "report/RotuloAngular.h"
 #include "report/Shape.h"
@@ -59,6 +60,7 @@ public:
     TRotulo& CriaRotulo(const QString& Name);
     TMemo& CriaMemo(const QString& Name);
     TRotuloAngular& CriaRotuloAngular(const QString& Name);
+    TRegua& CriaRegua(const QString& Name);
 
     // The grid, or none before CriaGradeDetalhe.
     TGradeDetalhe* GradeDetalhe() const { return FGradeDetalhe; }

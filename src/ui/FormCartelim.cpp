@@ -144,6 +144,7 @@ struct TFormCartelim::TControles {
     QLabel* LabelMensagem;
     QCheckBox* ChGuiaForcada;
     QCheckBox* CheckImagemVisivel;
+    QCheckBox* ChImprimirContornoVolante;
     QCheckBox* ChImprimirNumerosJogos;
     QCheckBox* chImprimirDuploClique;
     QListWidget* ColorListBox1;
@@ -242,6 +243,13 @@ void TFormCartelim::CriaControles() {
     C.CheckImagemVisivel =
         Caixa(QStringLiteral("CheckImagemVisivel"),
               QStringLiteral("Imagem Bilhete Visível (Apenas Visual Não Imprimir)"), false);
+    C.ChImprimirContornoVolante =
+        Caixa(QStringLiteral("ChImprimirContornoVolante"),
+              QStringLiteral("Imprimir Contorno do Volante (Teste de Alinhamento)"), false);
+    C.ChImprimirContornoVolante->setToolTip(
+        QStringLiteral("Imprime em papel comum o contorno do volante em cinza, sob as marcas, e uma régua em "
+                       "milímetros no topo e à esquerda de cada volante. Sobreponha a folha a um volante "
+                       "oficial contra a luz e leia quanto mover as marcas no Ajuste Fino."));
     C.ChImprimirNumerosJogos =
         Caixa(QStringLiteral("ChImprimirNumerosJogos"), QStringLiteral("Imprimir Números Jogos"), true);
     C.chImprimirDuploClique = Caixa(QStringLiteral("chImprimirDuploClique"),
@@ -318,8 +326,9 @@ void TFormCartelim::MontaLayout() {
     auto* Opcoes = new QVBoxLayout;
     for (QWidget* Controle :
          {static_cast<QWidget*>(C.ChGuiaForcada), static_cast<QWidget*>(C.CheckImagemVisivel),
-          static_cast<QWidget*>(C.ChImprimirNumerosJogos), static_cast<QWidget*>(C.chImprimirDuploClique),
-          static_cast<QWidget*>(C.ColorListBox1), static_cast<QWidget*>(C.chImprimirTextoLateral)})
+          static_cast<QWidget*>(C.ChImprimirContornoVolante), static_cast<QWidget*>(C.ChImprimirNumerosJogos),
+          static_cast<QWidget*>(C.chImprimirDuploClique), static_cast<QWidget*>(C.ColorListBox1),
+          static_cast<QWidget*>(C.chImprimirTextoLateral)})
         Opcoes->addWidget(Controle);
 
     auto* Botoes = new QHBoxLayout;
@@ -566,6 +575,7 @@ TConfiguracaoImpressao TFormCartelim::Configuracao() const {
     Configuracao.ImpressaoVolanteOficial = FEscolhas.VolanteOriginal;
     Configuracao.GuiaForcada = C.ChGuiaForcada->isChecked();
     Configuracao.ImagemVisivel = C.CheckImagemVisivel->isChecked();
+    Configuracao.TesteAlinhamento = C.ChImprimirContornoVolante->isChecked();
     Configuracao.ImprimirNumerosJogos = C.ChImprimirNumerosJogos->isChecked();
     Configuracao.ImprimirTextoModalidadeLateral = C.chImprimirTextoLateral->isChecked();
     Configuracao.NomeIdentificacao = FEscolhas.NomeIdentificacao;
@@ -633,7 +643,10 @@ void TFormCartelim::Imprime() {
             const TResultadoSaida Resultado = ImprimeNaImpressora(Execucao->Relatorio(), Impressora->text(),
                                                                   Documento, Progresso.Progresso());
             Progresso.hide();
-            if (!Resultado.Sucesso && !Resultado.Cancelada)
+            // The alignment test is one sheet of plain paper: once printed, the next print is on slips.
+            if (Resultado.Sucesso)
+                C.ChImprimirContornoVolante->setChecked(false);
+            else if (!Resultado.Cancelada)
                 FDialogos.Mostra(this, {TTipoMensagem::Erro, Resultado.Mensagem});
         } else {
             TFormPrevia Previa(Execucao->Relatorio(), FDialogos, Execucao->Form().PermiteExportarPdf(),

@@ -13,6 +13,8 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include <algorithm>
+
 namespace {
 
 // Ten Mega-Sena games, each with numbers of its own so that every slip looks different.
@@ -296,4 +298,73 @@ TEST_F(ExecucaoImpressaoTest, ImagemDoVolanteAtrasDasMarcas) {
     EXPECT_NEAR(qGray(Pagina.pixel((Origem + QPointF(150, 680)).toPoint())), 200, 8);
     EXPECT_EQ(qGray(Pagina.pixel((Origem + QPointF(315, 680)).toPoint())), 255);
     ConfereCelula(*Execucao, Pagina, 0, 0, DM.CDSImpressao(), 200);
+}
+
+// The alignment test: the slip picture in light grey, then a millimetre scale from each slip's corner,
+// then the black marks; the calibration moves the scale with the marks.
+TEST_F(ExecucaoImpressaoTest, TesteDeAlinhamentoComContornoCinzaERegua) {
+    PreparaFila(3, 3);
+    const struct {
+        double Esquerda;
+        double Topo;
+    } Ajustes[] = {{0, 0}, {2, -1.5}};
+    for (const auto& Ajuste : Ajustes) {
+        SCOPED_TRACE(testing::Message() << Ajuste.Esquerda << " x " << Ajuste.Topo);
+        TConfiguracaoImpressao Configuracao = Mega();
+        Configuracao.TesteAlinhamento = true;
+        Configuracao.AjusteEsquerda = Ajuste.Esquerda;
+        Configuracao.AjusteTopo = Ajuste.Topo;
+        auto Execucao = Monta(Configuracao);
+        ASSERT_NE(Execucao, nullptr);
+        TRelatorio& Relatorio = Execucao->Relatorio();
+
+        const auto* Imagem = Execucao->Form().Componente<TImagem>(QStringLiteral("RLImage1"));
+        ASSERT_TRUE(Imagem && Imagem->Visible() && !Imagem->Picture().isNull());
+        int MaisEscuro = 255;
+        for (int Y = 0; Y < Imagem->Picture().height(); ++Y)
+            for (int X = 0; X < Imagem->Picture().width(); ++X)
+                MaisEscuro = std::min(MaisEscuro, qGray(Imagem->Picture().pixel(X, Y)));
+        EXPECT_GE(MaisEscuro, 128) << "an outline as dark as a mark";
+        EXPECT_LT(MaisEscuro, 200) << "outlines too light to see";
+
+        const std::vector<TComponente*>& Ordem = Relatorio.Componentes();
+        const auto Posicao = [&](auto Condicao) {
+            return std::find_if(Ordem.begin(), Ordem.end(), Condicao);
+        };
+        const auto Regua = Posicao([](TComponente* C) { return dynamic_cast<TRegua*>(C) != nullptr; });
+        const auto PrimeiraMarca = Posicao([](TComponente* C) { return C->Tag() == TImpressao::TagMarca; });
+        ASSERT_NE(Regua, Ordem.end());
+        EXPECT_TRUE(static_cast<TRegua*>(*Regua)->Visible());
+        EXPECT_LT(Regua, PrimeiraMarca) << "the scale must lie under the marks";
+        EXPECT_LT(Regua, Posicao([](TComponente* C) { return dynamic_cast<TRotulo*>(C) != nullptr; }))
+            << "and under the texts";
+        EXPECT_GT(Regua, Posicao([](TComponente* C) { return C->Name() == QStringLiteral("RLImage1"); }));
+
+        // At 4 device pixels per report pixel a tick is more than two pixels wide: grey, never black.
+        constexpr int Dpi = 384;
+        const double Escala = Dpi / 96.0;
+        const QImage Pagina = ImagemPagina(Relatorio, 0, Dpi);
+        for (int Celula = 0; Celula < 3; ++Celula) {
+            const QPointF Canto = Relatorio.Layout().OrigemConteudo(Celula);
+            for (int Mm = 5; Mm <= 60; Mm += 5) {
+                const double Passo = Milimetros(Mm).EmPixels().Valor();
+                const double Meio = Milimetros(Mm + 0.5).EmPixels().Valor();
+                // The darkest pixel across the tick, which may fall between device pixels.
+                const auto Traco = [&](QPointF Ponto, QPoint Atraves) {
+                    const QPoint Centro = (Ponto * Escala).toPoint();
+                    int Cinza = 255;
+                    for (int Desvio = -2; Desvio <= 2; ++Desvio)
+                        Cinza = std::min(Cinza, qGray(Pagina.pixel(Centro + Atraves * Desvio)));
+                    return Cinza;
+                };
+                for (const int Cinza : {Traco(Canto + QPointF(Passo, 3), QPoint(1, 0)),
+                                        Traco(Canto + QPointF(3, Passo), QPoint(0, 1))}) {
+                    EXPECT_GE(Cinza, 128) << Celula << ", " << Mm << " mm";
+                    EXPECT_LE(Cinza, 170) << Celula << ", " << Mm << " mm";
+                }
+                EXPECT_GT(qGray(Pagina.pixel(((Canto + QPointF(Meio, 3)) * Escala).toPoint())), 220)
+                    << "between ticks, " << Celula << ", " << Mm << " mm";
+            }
+        }
+    }
 }

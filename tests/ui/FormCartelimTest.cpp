@@ -531,6 +531,35 @@ TEST_F(FormCartelimTest, PreviewPageCountAboveAThousandIsGrouped) {
     EXPECT_EQ(Rotulo, QStringLiteral("Página 1 de 1.001"));
 }
 
+// The alignment test box starts unticked at every opening; ticked, the preview and its PDF show the slip
+// picture in grey with the millimetre scale, and it stays ticked so the same page can go to the printer.
+TEST_F(FormCartelimTest, AlignmentTestPrintsTheOutlineAndTheScale) {
+    for (const bool Marcado : {false, true}) {
+        SCOPED_TRACE(Marcado);
+        Abre(JogosDeMega(3));
+        QCheckBox& Caixa = Controle<QCheckBox>(QStringLiteral("ChImprimirContornoVolante"));
+        EXPECT_EQ(Caixa.text(), QStringLiteral("Imprimir Contorno do Volante (Teste de Alinhamento)"));
+        EXPECT_FALSE(Caixa.isChecked());
+        Caixa.setChecked(Marcado);
+        const QString Pdf = Pasta.filePath(QStringLiteral("alinhamento.pdf"));
+        EXPECT_EQ(ImprimeNaTela(Pdf), 1);
+        EXPECT_EQ(Caixa.isChecked(), Marcado);
+        for (const TMensagem& Mensagem : Dialogos.Mostradas())
+            EXPECT_EQ(Mensagem.Tipo, TTipoMensagem::Informacao) << Mensagem.Texto.toStdString();
+        // The picture is the only image of the page; the scale's numbers go past anything a slip
+        // prints (the 170 mm of its left edge).
+        QFile Arquivo(Pdf);
+        ASSERT_TRUE(Arquivo.open(QIODevice::ReadOnly));
+        EXPECT_EQ(Arquivo.readAll().contains("/Subtype /Image"), Marcado);
+        QProcess Texto;
+        Texto.start(QStringLiteral("pdftotext"), {Pdf, QStringLiteral("-")});
+        ASSERT_TRUE(Texto.waitForFinished(30000));
+        EXPECT_EQ(QString::fromUtf8(Texto.readAllStandardOutput()).contains(QStringLiteral("170")), Marcado);
+        Form.reset();
+        DM.DeletaFechamentoAtual();
+    }
+}
+
 TEST_F(FormCartelimTest, TwoRunsInARowPrintTheSameSheets) {
     Abre(JogosDeMega(8));
     Controle<QLineEdit>(QStringLiteral("Edit_de")).setText(QStringLiteral("4"));
@@ -711,7 +740,10 @@ TEST_F(FormCartelimTest, PrintsOnAPrintQueueByName) {
     const QStringList Antes = PdfsDaFila(Saida);
     Abre(JogosDeMega(10)); // four slips: two pages
     ASSERT_NO_FATAL_FAILURE(EscolheImpressora(Fila));
+    // An alignment test sent to the printer does not stay ticked for the next print.
+    Controle<QCheckBox>(QStringLiteral("ChImprimirContornoVolante")).setChecked(true);
     Clica(QStringLiteral("BtnImprimir"));
+    EXPECT_FALSE(Controle<QCheckBox>(QStringLiteral("ChImprimirContornoVolante")).isChecked());
     EXPECT_EQ(Mostradas(), QString());
     EXPECT_EQ(DM.CDSImpressao().QdeRegistros(), 0);
 

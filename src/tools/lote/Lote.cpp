@@ -190,6 +190,7 @@ TConfiguracaoImpressao TLote::Configuracao() const {
     Configuracao.ImpressaoVolanteOficial = FOpcoes.VolanteOriginal;
     Configuracao.GuiaForcada = FOpcoes.GuiaForcada;
     Configuracao.ImagemVisivel = FOpcoes.ImagemVisivel;
+    Configuracao.TesteAlinhamento = FOpcoes.TesteAlinhamento;
     Configuracao.ImprimirNumerosJogos = FOpcoes.ImprimirNumerosJogos;
     // The print setup copies the closing's title into the identification unless the user typed one.
     Configuracao.NomeIdentificacao = FOpcoes.Identificacao.value_or(AparaTexto(FOpcoes.Titulo));

@@ -173,6 +173,11 @@ const QList<TOpcao>& Opcoes() {
         {u"--imagem"_s, {}, u"mostra a imagem do volante atrás das marcas"_s, Chave([](TOpcoesLote& O) {
              O.ImagemVisivel = true;
          })},
+        {u"--regua"_s,
+         {},
+         u"teste de alinhamento: o contorno do volante em cinza sob as marcas e uma régua em milímetros no "
+         u"topo e à esquerda de cada volante"_s,
+         Chave([](TOpcoesLote& O) { O.TesteAlinhamento = true; })},
         {u"--pasta-imagens"_s, u"PASTA"_s,
          u"pasta com imagens próprias dos volantes (padrão: as do programa)"_s,
          Texto([](TOpcoesLote& O, const QString& V) { O.PastaImagens = V; })},

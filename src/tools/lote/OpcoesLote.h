@@ -30,7 +30,8 @@ struct TOpcoesLote {
     bool VolanteOriginal = false;
     bool GuiaForcada = false;
     bool ImagemVisivel = false;
-    QString PastaImagens; // empty: the pictures built into the program
+    bool TesteAlinhamento = false; // the slip picture in grey and a millimetre scale (--regua)
+    QString PastaImagens;          // empty: the pictures built into the program
     bool ImprimirNumerosJogos = true;
     double AjusteEsquerda = 0; // millimetres
     double AjusteTopo = 0;

@@ -148,6 +148,43 @@ TEST_F(LoteTest, PngEPdfMarcamOsMesmosLugares) {
     }
 }
 
+// The alignment test page (grey slip outlines and a millimetre scale under the marks) holds the very
+// same dark patches as the plain page, centred alike: a check of the marks reads both the same way, at
+// any resolution.
+TEST_F(LoteTest, TesteDeAlinhamentoNaoMudaAsMarcas) {
+    Grava(QStringLiteral("jogos.txt"), DezJogosMega);
+    for (const int Dpi : {96, 200}) {
+        SCOPED_TRACE(Dpi);
+        const auto Imprime = [&](const QString& Imagens, const QStringList& Extra) {
+            const TResultadoProcesso Resultado = Executa(
+                QStringList{QStringLiteral("--modalidade"), QStringLiteral("Mega-sena"),
+                            QStringLiteral("--cotas"), QStringLiteral("5"), QStringLiteral("--png"), Imagens,
+                            QStringLiteral("--dpi"), QString::number(Dpi), QStringLiteral("jogos.txt")} +
+                Extra);
+            EXPECT_EQ(Resultado.Situacao, 0) << Resultado.Erros.toStdString();
+            return QImage(Caminho(Imagens + QStringLiteral("/pagina-0001.png")));
+        };
+        const QImage Simples = Imprime(QStringLiteral("simples-%1").arg(Dpi), {});
+        const QImage Alinhamento =
+            Imprime(QStringLiteral("regua-%1").arg(Dpi),
+                    {QStringLiteral("--regua"), QStringLiteral("--esquerda"), QStringLiteral("0")});
+        ASSERT_EQ(Simples.size(), Alinhamento.size());
+        EXPECT_NE(Simples, Alinhamento) << "no outline or scale drawn";
+        const std::vector<TMancha> NoSimples = ManchasEscuras(Simples);
+        const std::vector<TMancha> NoAlinhamento = ManchasEscuras(Alinhamento);
+        ASSERT_EQ(NoSimples.size(), NoAlinhamento.size());
+        for (std::size_t Indice = 0; Indice < NoSimples.size(); ++Indice) {
+            EXPECT_NEAR(NoSimples[Indice].Centro.x(), NoAlinhamento[Indice].Centro.x(), 0.5);
+            EXPECT_NEAR(NoSimples[Indice].Centro.y(), NoAlinhamento[Indice].Centro.y(), 0.5);
+            // Only the antialiased rim may darken over the grey picture.
+            const QRect Caixa = NoSimples[Indice].Caixa;
+            EXPECT_TRUE(Caixa.adjusted(-1, -1, 1, 1).contains(NoAlinhamento[Indice].Caixa) &&
+                        NoAlinhamento[Indice].Caixa.contains(Caixa))
+                << "patch at " << Caixa.x() << "," << Caixa.y();
+        }
+    }
+}
+
 // The calibration offsets move every mark together; a comma and a full stop are the same decimal sign.
 TEST_F(LoteTest, AjusteFinoMoveAsMarcas) {
     Grava(QStringLiteral("jogos.txt"), DezJogosMega);
