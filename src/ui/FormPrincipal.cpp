@@ -111,6 +111,11 @@ const QList<int>& TFormPrincipal::TrevosFromTXTOrlandim() const {
     return FTabSheet4->TrevosFromTXT();
 }
 
+void TFormPrincipal::AbreArquivoDeJogos(const QString& Caminho) {
+    FPageControl1->setCurrentWidget(FTabSheet4);
+    FTabSheet4->AbreArquivo(Caminho);
+}
+
 void TFormPrincipal::AbreAjuda(const QString& Ancora) {
     AbreNoNavegador(FDialogos, this, EnderecoDaAjuda(Ancora));
 }

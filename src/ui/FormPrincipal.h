@@ -31,6 +31,10 @@ public:
     // The clovers read from the text of the last import, for the print setup.
     const QList<int>& TrevosFromTXTOrlandim() const;
 
+    // Shows the import page with the games file in its area, as when the desktop opens a text file with
+    // the program.
+    void AbreArquivoDeJogos(const QString& Caminho);
+
     // Opens the help article at the anchor (the clicked picture's name).
     void AbreAjuda(const QString& Ancora);
 

@@ -164,8 +164,11 @@ void TPaginaImportacao::BtnImportarClick() {
                    QStringLiteral("Arquivos de texto (*.txt *.csv);;Todos os arquivos (*)"),
                    QStringLiteral("txt"),
                    {}});
-    if (Caminho.isEmpty())
-        return;
+    if (!Caminho.isEmpty())
+        AbreArquivo(Caminho);
+}
+
+void TPaginaImportacao::AbreArquivo(const QString& Caminho) {
     const TArquivoTexto Arquivo = LeArquivoTexto(Caminho);
     if (!Arquivo.Lido) {
         FDialogos.Mostra(window(), {TTipoMensagem::Aviso, Arquivo.Erro});

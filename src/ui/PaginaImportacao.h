@@ -26,6 +26,9 @@ public:
 
     // Start-up step: the game list filled and its first game chosen.
     void Inicializa();
+    // Replaces the area's text with the games file's; a file that cannot be read is told in a box and the
+    // area kept as it was.
+    void AbreArquivo(const QString& Caminho);
 
     // The clovers of the last line of the last run that had a clover part (empty when none had one).
     const QList<int>& TrevosFromTXT() const { return FTrevosFromTXT; }

@@ -21,5 +21,8 @@ int main(int argc, char** argv) {
     TDM DM;
     TFormPrincipal FormPrincipal(DM, Dialogos);
     FormPrincipal.show();
+    // The desktop names the text file opened with the program.
+    if (const QStringList Argumentos = Aplicacao.arguments(); Argumentos.size() > 1)
+        FormPrincipal.AbreArquivoDeJogos(Argumentos.at(1));
     return QApplication::exec();
 }

@@ -357,3 +357,23 @@ TEST_F(ImportacaoTest, AFileOfArbitraryBytesOpensAndIsRejectedWithoutStoringAnyt
     EXPECT_EQ(DM.QdeFechamentos(), 0);
     EXPECT_TRUE(Form.isEnabled());
 }
+
+// A text file opened with the program from the desktop lands in the import page's area, ready to validate.
+TEST_F(ImportacaoTest, AFileOpenedWithTheProgramFillsTheImportPage) {
+    QTemporaryDir Pasta;
+    const QString Caminho = Pasta.filePath(u"bolão da firma.txt"_s);
+    QFile Arquivo(Caminho);
+    ASSERT_TRUE(Arquivo.open(QIODevice::WriteOnly));
+    Arquivo.write("01 02 03 04 05 06\n");
+    Arquivo.close();
+
+    Form.AbreArquivoDeJogos(Caminho);
+    EXPECT_EQ(PaginaAtiva(), u"TabSheet4"_s);
+    EXPECT_EQ(LinhasDoMemo(), (QStringList{u"01 02 03 04 05 06"_s, QString()}));
+    EXPECT_TRUE(Dialogos.Mostradas().isEmpty());
+
+    Form.AbreArquivoDeJogos(Pasta.filePath(u"nao-existe.txt"_s));
+    EXPECT_EQ(LinhasDoMemo(), (QStringList{u"01 02 03 04 05 06"_s, QString()}));
+    ASSERT_EQ(Dialogos.Mostradas().size(), 1);
+    EXPECT_TRUE(Dialogos.Mostradas()[0].Texto.contains(u"não foi encontrado"_s));
+}
