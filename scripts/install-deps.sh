@@ -13,6 +13,8 @@ packages=(
     openssl
     clang libclang-rt-14-dev
     libcups2-dev
+    qt6-translations-l10n
+    desktop-file-utils appstream file
 )
 
 missing=()
