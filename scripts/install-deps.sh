@@ -14,7 +14,7 @@ packages=(
     clang libclang-rt-14-dev
     libcups2-dev
     qt6-translations-l10n
-    desktop-file-utils appstream file
+    desktop-file-utils appstream file dpkg-dev
 )
 
 missing=()
