@@ -2,8 +2,7 @@
 
 #include "catalogue/Modalidade.h"
 #include "catalogue/ULib.h"
-#include "entry/LinhasDoTexto.h"
-#include "entry/ValidaJogo.h"
+#include "tools/comum/FechamentoDoArquivo.h"
 #include "tools/lote/OpcoesLote.h"
 
 #include <algorithm>
@@ -28,36 +27,6 @@ QString ForaDaLista(const QString& Opcao, int Valor, const QList<int>& Permitido
 }
 
 } // namespace
-
-QString ListaDeEscolhas(const QList<int>& Valores) {
-    QStringList Textos;
-    for (int Valor : Valores)
-        Textos.append(QString::number(Valor));
-    if (Textos.size() < 2)
-        return Textos.join(QString());
-    const QString Ultimo = Textos.takeLast();
-    return Textos.join(u", "_s) + u" ou "_s + Ultimo;
-}
-
-std::optional<int> QdeNumerosDaPrimeiraLinha(QStringView Texto) {
-    TLinhasDoTexto Linhas(Texto);
-    QStringView Linha;
-    while (Linhas.Proxima(Linha)) {
-        if (EhLinhaSemJogo(Linha))
-            continue;
-        const qsizetype Barra = Linha.indexOf(u'|');
-        const QStringView ParteDoJogo = Barra < 0 ? Linha : Linha.first(Barra);
-        const QString Padronizado = TValidaJogo().PadronizaJogo(ParteDoJogo);
-        int Quantidade = 0;
-        for (QStringView Pedaco : QStringView(Padronizado).tokenize(u' ', Qt::SkipEmptyParts)) {
-            if (Pedaco.front() == u':' && Pedaco.size() > 1)
-                break;
-            ++Quantidade;
-        }
-        return Quantidade;
-    }
-    return std::nullopt;
-}
 
 int JogosPorVolante(const TOpcoesLote& Opcoes, const TModalidade& Modalidade) {
     if (Opcoes.QdeJogosPorVolante)

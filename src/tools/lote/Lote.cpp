@@ -1,11 +1,8 @@
 #include "tools/lote/Lote.h"
 
 #include "catalogue/ULib.h"
-#include "entry/ArquivoTexto.h"
-#include "entry/ImportaFechamento.h"
 #include "printing/CriaImpressao.h"
 #include "printing/ModelosRelatorio.h"
-#include "tools/lote/CaminhoNativo.h"
 #include "tools/lote/EscolhasLote.h"
 #include "tools/lote/SaidasLote.h"
 
@@ -45,7 +42,8 @@ QString Quantos(int Quantidade, const QString& Singular, const QString& Plural) 
 
 TLote::TLote(const TOpcoesLote& Opcoes, TRelatoLote Relato)
     : FOpcoes(Opcoes)
-    , FRelato(std::move(Relato)) {}
+    , FRelato(std::move(Relato))
+    , FArquivo(FDM, FRelato.Mensagem) {}
 
 TSituacaoLote TLote::Executa() {
     for (TPasso (TLote::*Passo)() : {&TLote::EscolheModalidade, &TLote::LeJogos, &TLote::ImportaJogos,
@@ -84,34 +82,10 @@ TLote::TPasso TLote::EscolheModalidade() {
 }
 
 TLote::TPasso TLote::LeJogos() {
-    // The same reading as the import tab's: the same limits, the same decoding.
-    TArquivoTexto Lido =
-        FOpcoes.Arquivo == u"-"_s
-            ? LeEntradaPadrao()
-            : LeArquivoTextoNativo(CaminhoNativo(FOpcoes.Arquivo), CaminhoParaMostrar(FOpcoes.Arquivo));
-    if (!Lido.Lido)
-        return Termina(TSituacaoLote::ErroDeUso, Lido.Erro);
-    FTexto = std::move(Lido.Texto);
-
-    const QList<int> Permitidos = FModalidade->QdeNumPorVolante();
-    // Without a game line any count will do: the import says that no game was validated.
-    FQdeNumPorVolante = Permitidos.value(0);
-    if (FOpcoes.QdeNumPorVolante) {
-        FQdeNumPorVolante = *FOpcoes.QdeNumPorVolante;
-        if (!Permitidos.contains(FQdeNumPorVolante))
-            return Termina(TSituacaoLote::ErroDeUso,
-                           u"--numeros: %1 não é uma escolha para %2; use %3."_s.arg(
-                               QString::number(FQdeNumPorVolante), FModalidade->NomeModalidade(),
-                               ListaDeEscolhas(Permitidos)));
-    } else if (const std::optional<int> DaPrimeiraLinha = QdeNumerosDaPrimeiraLinha(FTexto)) {
-        FQdeNumPorVolante = *DaPrimeiraLinha;
-        if (!Permitidos.contains(FQdeNumPorVolante))
-            return Termina(TSituacaoLote::JogosInvalidos,
-                           u"A primeira linha de jogo tem %1 números, e %2 aceita %3 números por jogo."_s.arg(
-                               QString::number(FQdeNumPorVolante), FModalidade->NomeModalidade(),
-                               ListaDeEscolhas(Permitidos)));
-    }
-
+    if (const std::optional<TFalhaLeitura> Falha =
+            FArquivo.Le(FOpcoes.Arquivo, *FModalidade, FOpcoes.QdeNumPorVolante))
+        return TSituacaoLote(int(*Falha));
+    FQdeNumPorVolante = FArquivo.QdeNumPorVolante();
     FModalidade->SetParameters(FQdeNumPorVolante);
     if (const QString Erro = ConfereEscolhas(FOpcoes, *FModalidade); !Erro.isEmpty())
         return Termina(TSituacaoLote::ErroDeUso, Erro);
@@ -120,22 +94,11 @@ TLote::TPasso TLote::LeJogos() {
 }
 
 TLote::TPasso TLote::ImportaJogos() {
-    TImportaFechamento Importacao(
-        FDM,
-        [this](const QString&, const QString& Pergunta) {
-            // The question's first line is the game; answering Yes leaves the repeat out.
-            FRelato.Mensagem(
-                {TTipoMensagem::Aviso,
-                 Pergunta.section(u'\r', 0, 0) + u"\rJogo Duplicado ! O jogo repetido fica de fora."_s});
-            return TRespostaDuplicado::Sim;
-        },
-        [](qsizetype, qsizetype) {});
-    const TResultadoImportacao Importado = Importacao.Importa(
-        FTexto, {FModalidade->NomeModalidade(), FQdeNumPorVolante, FOpcoes.Titulo, FOpcoes.OrdemCrescente});
-    FTexto.clear();
-    Relata(Importado.Mensagens);
-    if (!Importado.FechamentoGravado)
-        return TSituacaoLote::JogosInvalidos;
+    const std::optional<TFalhaLeitura> Falha =
+        FArquivo.Importa(FModalidade->NomeModalidade(), FOpcoes.Titulo, FOpcoes.OrdemCrescente);
+    FArquivo.LiberaTexto();
+    if (Falha)
+        return TSituacaoLote(int(*Falha));
     return std::nullopt;
 }
 

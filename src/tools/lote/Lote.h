@@ -4,6 +4,7 @@
 #include "catalogue/Modalidade.h"
 #include "printing/ExecucaoImpressao.h"
 #include "store/DataModulo.h"
+#include "tools/comum/FechamentoDoArquivo.h"
 #include "tools/lote/OpcoesLote.h"
 
 #include <QString>
@@ -15,8 +16,8 @@
 // The exit status of a batch print.
 enum class TSituacaoLote : int {
     Impresso = 0,
-    ErroDeUso = 2,
-    JogosInvalidos = 3,
+    ErroDeUso = int(TFalhaLeitura::ErroDeUso),
+    JogosInvalidos = int(TFalhaLeitura::JogosInvalidos),
     PedidoRecusado = 4,
     FalhaNaSaida = 5,
 };
@@ -63,8 +64,8 @@ private:
     const TOpcoesLote& FOpcoes;
     TRelatoLote FRelato;
     std::unique_ptr<TModalidade> FModalidade;
-    QString FTexto;
     int FQdeNumPorVolante = 0;
     int FQdeJogosPorVolante = 0;
     TDM FDM;
+    TFechamentoDoArquivo FArquivo;
 };

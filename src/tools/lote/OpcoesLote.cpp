@@ -23,68 +23,10 @@ constexpr int DpiMinimo = 24;
 constexpr int DpiMaximo = 600;
 constexpr std::array DivisoesBolao{3, 4, 5, 7, 8, 10, 11, 13, 14};
 
-using TResultado = std::optional<QString>; // an error text, or nothing when the value was taken
-using TAplica = std::function<TResultado(TOpcoesLote&, const QString& Nome, const QString& Valor)>;
-
-struct TOpcao {
-    QString Nome;
-    QString Valor; // the placeholder of the value; empty for a switch
-    QString Descricao;
-    TAplica Aplica;
-};
-
-std::optional<int> Inteiro(const QString& Texto) {
-    bool Ok = false;
-    const int Valor = Texto.trimmed().toInt(&Ok);
-    return Ok ? std::optional<int>(Valor) : std::nullopt;
-}
-
-QString NaoInteiro(const QString& Nome, const QString& Valor) {
-    return u"%1: \"%2\" não é um número inteiro."_s.arg(Nome, Valor);
-}
-
-// An option whose value is a whole number from Minimo to Maximo, stored by Guarda.
-TAplica InteiroEntre(int Minimo, int Maximo, const QString& Faixa,
-                     std::function<void(TOpcoesLote&, int)> Guarda) {
-    return [=](TOpcoesLote& Opcoes, const QString& Nome, const QString& Valor) -> TResultado {
-        const std::optional<int> Numero = Inteiro(Valor);
-        if (!Numero)
-            return NaoInteiro(Nome, Valor);
-        if (*Numero < Minimo || *Numero > Maximo)
-            return u"%1: use %2."_s.arg(Nome, Faixa);
-        Guarda(Opcoes, *Numero);
-        return std::nullopt;
-    };
-}
-
-// Counts and indexes are checked against the game's own lists later; here they need only be numbers.
-TAplica InteiroQualquer(std::function<void(TOpcoesLote&, int)> Guarda) {
-    return InteiroEntre(std::numeric_limits<int>::min(), std::numeric_limits<int>::max(), {},
-                        std::move(Guarda));
-}
-
-TAplica Texto(std::function<void(TOpcoesLote&, const QString&)> Guarda) {
-    return [=](TOpcoesLote& Opcoes, const QString&, const QString& Valor) -> TResultado {
-        Guarda(Opcoes, Valor);
-        return std::nullopt;
-    };
-}
-
-TAplica TextoAte(qsizetype Tamanho, std::function<void(TOpcoesLote&, const QString&)> Guarda) {
-    return [=](TOpcoesLote& Opcoes, const QString& Nome, const QString& Valor) -> TResultado {
-        if (Valor.size() > Tamanho)
-            return u"%1: no máximo %2 caracteres."_s.arg(Nome).arg(Tamanho);
-        Guarda(Opcoes, Valor);
-        return std::nullopt;
-    };
-}
-
-TAplica Chave(std::function<void(TOpcoesLote&)> Liga) {
-    return [=](TOpcoesLote& Opcoes, const QString&, const QString&) -> TResultado {
-        Liga(Opcoes);
-        return std::nullopt;
-    };
-}
+using TResultado = TFalhaDeOpcao;
+using TOpcao = TOpcaoDeLinha<TOpcoesLote>;
+using TAplica = TOpcao::TAplica;
+using TValores = TValoresDeOpcao<TOpcoesLote>;
 
 // Calibration in millimetres, cleaned as the print manager's offset fields are: digits, comma or full
 // stop and minus are kept, anything that is not a number becomes 0.
@@ -103,7 +45,7 @@ TResultado LeTrevos(TOpcoesLote& Opcoes, const QString& Nome, const QString& Val
     static const QRegularExpression Separadores(u"[,;\\s]+"_s);
     QList<int> Trevos;
     for (const QString& Pedaco : Valor.split(Separadores, Qt::SkipEmptyParts)) {
-        const std::optional<int> Trevo = Inteiro(Pedaco);
+        const std::optional<int> Trevo = InteiroDaOpcao(Pedaco);
         if (!Trevo || *Trevo < 1 || *Trevo > 6)
             return u"%1: use trevos de 1 a 6 separados por vírgula, por exemplo 1,3,5."_s.arg(Nome);
         if (!Trevos.contains(*Trevo))
@@ -116,7 +58,7 @@ TResultado LeTrevos(TOpcoesLote& Opcoes, const QString& Nome, const QString& Val
 }
 
 TResultado LeDivisao(TOpcoesLote& Opcoes, const QString& Nome, const QString& Valor) {
-    const std::optional<int> Divisao = Inteiro(Valor);
+    const std::optional<int> Divisao = InteiroDaOpcao(Valor);
     if (!Divisao || std::find(DivisoesBolao.begin(), DivisoesBolao.end(), *Divisao) == DivisoesBolao.end())
         return u"%1: use 3, 4, 5, 7, 8, 10, 11, 13 ou 14."_s.arg(Nome);
     Opcoes.DivisaoBolao = *Divisao;
@@ -139,51 +81,54 @@ TResultado LeCor(TOpcoesLote& Opcoes, const QString& Nome, const QString& Valor)
 const QList<TOpcao>& Opcoes() {
     static const QList<TOpcao> Tabela{
         {u"--modalidade"_s, u"NOME"_s, u"a modalidade dos jogos (obrigatória)"_s,
-         Texto([](TOpcoesLote& O, const QString& V) { O.NomeModalidade = V; })},
+         TValores::Texto([](TOpcoesLote& O, const QString& V) { O.NomeModalidade = V; })},
         {u"--numeros"_s, u"N"_s, u"números por jogo (padrão: os da primeira linha de jogo)"_s,
-         InteiroQualquer([](TOpcoesLote& O, int V) { O.QdeNumPorVolante = V; })},
+         TValores::InteiroQualquer([](TOpcoesLote& O, int V) { O.QdeNumPorVolante = V; })},
         {u"--modelo"_s, u"N"_s, u"modelo do volante, a partir de 0 (padrão 0)"_s,
-         InteiroQualquer([](TOpcoesLote& O, int V) { O.LayoutIndex = V; })},
+         TValores::InteiroQualquer([](TOpcoesLote& O, int V) { O.LayoutIndex = V; })},
         {u"--jogos-por-volante"_s, u"N"_s, u"jogos em cada volante (padrão: o maior que o modelo aceita)"_s,
-         InteiroQualquer([](TOpcoesLote& O, int V) { O.QdeJogosPorVolante = V; })},
+         TValores::InteiroQualquer([](TOpcoesLote& O, int V) { O.QdeJogosPorVolante = V; })},
         {u"--surpresinha"_s, u"N"_s, u"quantidade de Surpresinha (padrão 0, nenhuma)"_s,
-         InteiroQualquer([](TOpcoesLote& O, int V) { O.QdeSurpresinha = V; })},
+         TValores::InteiroQualquer([](TOpcoesLote& O, int V) { O.QdeSurpresinha = V; })},
         {u"--teimosinha"_s, u"N"_s, u"quantidade de Teimosinha (padrão 0, nenhuma)"_s,
-         InteiroQualquer([](TOpcoesLote& O, int V) { O.QdeTeimosinha = V; })},
+         TValores::InteiroQualquer([](TOpcoesLote& O, int V) { O.QdeTeimosinha = V; })},
         {u"--cotas"_s, u"N"_s, u"cotas de bolão (padrão 0, sem bolão)"_s,
-         InteiroQualquer([](TOpcoesLote& O, int V) { O.QdeBolao = V; })},
+         TValores::InteiroQualquer([](TOpcoesLote& O, int V) { O.QdeBolao = V; })},
         {u"--titulo"_s, u"TEXTO"_s, u"título do fechamento (até 50 caracteres)"_s,
-         TextoAte(TamanhoMaximoTitulo, [](TOpcoesLote& O, const QString& V) { O.Titulo = V; })},
+         TValores::TextoAte(TamanhoMaximoTitulo, [](TOpcoesLote& O, const QString& V) { O.Titulo = V; })},
         {u"--identificacao"_s, u"TEXTO"_s, u"identificação impressa nos volantes (padrão: o título)"_s,
-         TextoAte(TamanhoMaximoIdentificacao, [](TOpcoesLote& O, const QString& V) { O.Identificacao = V; })},
+         TValores::TextoAte(TamanhoMaximoIdentificacao,
+                            [](TOpcoesLote& O, const QString& V) { O.Identificacao = V; })},
         {u"--ordem-crescente"_s,
          {},
          u"guarda os jogos em ordem crescente em vez da ordem do arquivo"_s,
-         Chave([](TOpcoesLote& O) { O.OrdemCrescente = true; })},
+         TValores::Chave([](TOpcoesLote& O) { O.OrdemCrescente = true; })},
         {u"--divisao"_s, u"N"_s,
          u"divisão para bolão base: 3, 4, 5, 7, 8, 10, 11, 13 ou 14 jogos por grupo"_s, LeDivisao},
         {u"--volante-original"_s,
          {},
          u"imprime no volante oficial, um volante por página"_s,
-         Chave([](TOpcoesLote& O) { O.VolanteOriginal = true; })},
+         TValores::Chave([](TOpcoesLote& O) { O.VolanteOriginal = true; })},
         {u"--guia-forcada"_s,
          {},
          u"imprime também as marcações de guia (só com --volante-original)"_s,
-         Chave([](TOpcoesLote& O) { O.GuiaForcada = true; })},
-        {u"--imagem"_s, {}, u"mostra a imagem do volante atrás das marcas"_s, Chave([](TOpcoesLote& O) {
-             O.ImagemVisivel = true;
-         })},
+         TValores::Chave([](TOpcoesLote& O) { O.GuiaForcada = true; })},
+        {u"--imagem"_s,
+         {},
+         u"mostra a imagem do volante atrás das marcas"_s,
+         TValores::Chave([](TOpcoesLote& O) { O.ImagemVisivel = true; })},
         {u"--regua"_s,
          {},
          u"teste de alinhamento: o contorno do volante em cinza sob as marcas e uma régua em milímetros no "
          u"topo e à esquerda de cada volante"_s,
-         Chave([](TOpcoesLote& O) { O.TesteAlinhamento = true; })},
+         TValores::Chave([](TOpcoesLote& O) { O.TesteAlinhamento = true; })},
         {u"--pasta-imagens"_s, u"PASTA"_s,
          u"pasta com imagens próprias dos volantes (padrão: as do programa)"_s,
-         Texto([](TOpcoesLote& O, const QString& V) { O.PastaImagens = V; })},
-        {u"--sem-numeros"_s, {}, u"não imprime a relação dos números dos jogos"_s, Chave([](TOpcoesLote& O) {
-             O.ImprimirNumerosJogos = false;
-         })},
+         TValores::Texto([](TOpcoesLote& O, const QString& V) { O.PastaImagens = V; })},
+        {u"--sem-numeros"_s,
+         {},
+         u"não imprime a relação dos números dos jogos"_s,
+         TValores::Chave([](TOpcoesLote& O) { O.ImprimirNumerosJogos = false; })},
         {u"--esquerda"_s, u"MM"_s,
          u"ajuste fino à esquerda em milímetros, vírgula ou ponto decimal (padrão 0)"_s,
          AjusteEmMilimetros([](TOpcoesLote& O, double V) { O.AjusteEsquerda = V; })},
@@ -191,55 +136,43 @@ const QList<TOpcao>& Opcoes() {
          AjusteEmMilimetros([](TOpcoesLote& O, double V) { O.AjusteTopo = V; })},
         {u"--cor"_s, u"NOME"_s, u"cor das marcas (padrão black)"_s, LeCor},
         {u"--mes"_s, u"N"_s, u"Dia de Sorte: primeiro mês, de 1 a 12 (padrão 1)"_s,
-         InteiroEntre(1, 12, u"um mês de 1 a 12"_s, [](TOpcoesLote& O, int V) { O.Mes = V; })},
+         TValores::InteiroEntre(1, 12, u"um mês de 1 a 12"_s, [](TOpcoesLote& O, int V) { O.Mes = V; })},
         {u"--nao-distribuir-meses"_s,
          {},
          u"Dia de Sorte: o mesmo mês para todos os jogos"_s,
-         Chave([](TOpcoesLote& O) { O.AvancaMes = false; })},
+         TValores::Chave([](TOpcoesLote& O) { O.AvancaMes = false; })},
         {u"--time"_s, u"N"_s, u"Timemania: número do time do coração, de 1 a 80"_s,
-         InteiroEntre(1, 80, u"o número de um time de 1 a 80"_s, [](TOpcoesLote& O, int V) { O.Time = V; })},
+         TValores::InteiroEntre(1, 80, u"o número de um time de 1 a 80"_s,
+                                [](TOpcoesLote& O, int V) { O.Time = V; })},
         {u"--nao-distribuir-times"_s,
          {},
          u"Timemania: o mesmo time para todos os jogos"_s,
-         Chave([](TOpcoesLote& O) { O.AvancaTime = false; })},
-        {u"--espelho"_s, {}, u"Lotomania: todos os jogos com aposta espelho"_s, Chave([](TOpcoesLote& O) {
-             O.ApostaEspelho = true;
-         })},
+         TValores::Chave([](TOpcoesLote& O) { O.AvancaTime = false; })},
+        {u"--espelho"_s,
+         {},
+         u"Lotomania: todos os jogos com aposta espelho"_s,
+         TValores::Chave([](TOpcoesLote& O) { O.ApostaEspelho = true; })},
         {u"--trevos"_s, u"1,3,5"_s, u"Mais Milionária: os trevos de todos os jogos (pelo menos 2)"_s,
          LeTrevos},
         {u"--trevos-a-mao"_s,
          {},
          u"Mais Milionária: não imprime os trevos, que serão marcados à caneta"_s,
-         Chave([](TOpcoesLote& O) { O.MarcarTrevoMao = true; })},
+         TValores::Chave([](TOpcoesLote& O) { O.MarcarTrevoMao = true; })},
         {u"--pdf"_s, u"ARQUIVO"_s, u"grava os volantes num arquivo PDF"_s,
-         Texto([](TOpcoesLote& O, const QString& V) { O.Pdf = V; })},
+         TValores::Texto([](TOpcoesLote& O, const QString& V) { O.Pdf = V; })},
         {u"--png"_s, u"PASTA"_s, u"grava uma imagem PNG por página: pagina-0001.png, pagina-0002.png, ..."_s,
-         Texto([](TOpcoesLote& O, const QString& V) { O.PastaPng = V; })},
+         TValores::Texto([](TOpcoesLote& O, const QString& V) { O.PastaPng = V; })},
         {u"--dpi"_s, u"N"_s, u"resolução das imagens PNG, de 24 a 600 (padrão 96)"_s,
-         InteiroEntre(DpiMinimo, DpiMaximo, u"de 24 a 600"_s, [](TOpcoesLote& O, int V) { O.Dpi = V; })},
+         TValores::InteiroEntre(DpiMinimo, DpiMaximo, u"de 24 a 600"_s,
+                                [](TOpcoesLote& O, int V) { O.Dpi = V; })},
         {u"--impressora"_s, u"NOME"_s, u"imprime na impressora instalada com esse nome"_s,
-         Texto([](TOpcoesLote& O, const QString& V) { O.Impressora = V; })},
+         TValores::Texto([](TOpcoesLote& O, const QString& V) { O.Impressora = V; })},
     };
     return Tabela;
 }
 
-const TOpcao* ProcuraOpcao(QStringView Nome) {
-    for (const TOpcao& Opcao : Opcoes())
-        if (Opcao.Nome == Nome)
-            return &Opcao;
-    return nullptr;
-}
-
 // Checks that need the whole command line.
-TResultado ConfereConjunto(const TOpcoesLote& Opcoes, const QStringList& Arquivos) {
-    if (Arquivos.isEmpty())
-        return u"Falta o arquivo de jogos (use - para ler a entrada padrão)."_s;
-    if (Arquivos.size() > 1)
-        return u"Só um arquivo de jogos por vez: \"%1\" e \"%2\"."_s.arg(Arquivos.at(0), Arquivos.at(1));
-    if (Arquivos.constFirst().isEmpty())
-        return u"O nome do arquivo de jogos está vazio (use - para ler a entrada padrão)."_s;
-    if (Opcoes.NomeModalidade.trimmed().isEmpty())
-        return u"Falta a modalidade (--modalidade)."_s;
+TResultado ConfereConjunto(const TOpcoesLote& Opcoes) {
     if (Opcoes.Pdf.isEmpty() && Opcoes.PastaPng.isEmpty() && Opcoes.Impressora.isEmpty())
         return u"Escolha pelo menos uma saída: --pdf, --png ou --impressora."_s;
     // The print manager offers forced guides only for the official slip: on plain paper the guides are
@@ -252,48 +185,7 @@ TResultado ConfereConjunto(const TOpcoesLote& Opcoes, const QStringList& Arquivo
 } // namespace
 
 TLeituraOpcoes LeOpcoesLote(const QStringList& Argumentos) {
-    TOpcoesLote Lidas;
-    QStringList Arquivos;
-    bool SoArquivos = false;
-    for (qsizetype Indice = 0; Indice < Argumentos.size(); ++Indice) {
-        const QString& Argumento = Argumentos.at(Indice);
-        if (SoArquivos || Argumento == u"-"_s || !Argumento.startsWith(u'-')) {
-            Arquivos.append(Argumento);
-            continue;
-        }
-        if (Argumento == u"--"_s) {
-            SoArquivos = true;
-            continue;
-        }
-        if (Argumento == u"--help"_s || Argumento == u"-h"_s)
-            return TPedidoAjuda{};
-        if (Argumento == u"--version"_s)
-            return TPedidoVersao{};
-
-        // "--nome VALOR" or "--nome=VALOR".
-        const qsizetype Igual = Argumento.indexOf(u'=');
-        const QString Nome = Igual < 0 ? Argumento : Argumento.left(Igual);
-        const TOpcao* Opcao = ProcuraOpcao(Nome);
-        if (!Opcao)
-            return TErroDeUso{u"Opção desconhecida: %1"_s.arg(Nome)};
-        QString Valor;
-        if (Opcao->Valor.isEmpty()) {
-            if (Igual >= 0)
-                return TErroDeUso{u"A opção %1 não leva valor."_s.arg(Nome)};
-        } else if (Igual >= 0) {
-            Valor = Argumento.mid(Igual + 1);
-        } else if (Indice + 1 < Argumentos.size()) {
-            Valor = Argumentos.at(++Indice);
-        }
-        if (!Opcao->Valor.isEmpty() && Valor.isEmpty())
-            return TErroDeUso{u"A opção %1 precisa de um valor (%2)."_s.arg(Nome, Opcao->Valor)};
-        if (const TResultado Erro = Opcao->Aplica(Lidas, Nome, Valor))
-            return TErroDeUso{*Erro};
-    }
-    if (const TResultado Erro = ConfereConjunto(Lidas, Arquivos))
-        return TErroDeUso{*Erro};
-    Lidas.Arquivo = Arquivos.constFirst();
-    return Lidas;
+    return LeOpcoesDeFerramenta<TLeituraOpcoes, TOpcoesLote>(Opcoes(), Argumentos, ConfereConjunto);
 }
 
 QString TextoUsoLote() {
@@ -313,12 +205,7 @@ QString TextoAjudaLote() {
         u"Mais Milionária; só se imprimem as que já têm o desenho do volante.\n"
         u"\n"
         u"Opções:\n"_s;
-    for (const TOpcao& Opcao : Opcoes()) {
-        const QString Chamada = Opcao.Valor.isEmpty() ? Opcao.Nome : Opcao.Nome + u' ' + Opcao.Valor;
-        Texto += u"  "_s + Chamada.leftJustified(26) + u' ' + Opcao.Descricao + u'\n';
-    }
-    Texto += u"  "_s + u"--help"_s.leftJustified(26) + u" mostra esta ajuda\n"_s;
-    Texto += u"  "_s + u"--version"_s.leftJustified(26) + u" mostra a versão do programa\n"_s;
+    Texto += TextoDasOpcoes(Opcoes());
     Texto +=
         u"\n"
         u"É preciso pelo menos uma saída: --pdf, --png ou --impressora. Nenhum arquivo fica pela metade:\n"

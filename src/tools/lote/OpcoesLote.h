@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tools/comum/LinhaDeComando.h"
+
 #include <QColor>
 #include <QList>
 #include <QString>
@@ -53,14 +55,8 @@ struct TOpcoesLote {
     QString Impressora;
 };
 
-struct TPedidoAjuda {};
-struct TPedidoVersao {};
-
 // What the command line asks for: a batch print, the help text, the version, or nothing because it is
-// wrong (the text says why, in Portuguese).
-struct TErroDeUso {
-    QString Mensagem;
-};
+// wrong.
 using TLeituraOpcoes = std::variant<TOpcoesLote, TPedidoAjuda, TPedidoVersao, TErroDeUso>;
 
 // Reads the arguments that follow the program name.

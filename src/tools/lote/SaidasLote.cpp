@@ -3,7 +3,7 @@
 #include "catalogue/GravacaoSegura.h"
 #include "printing/ExecucaoImpressao.h"
 #include "report/printer/ImpressoraRelatorio.h"
-#include "tools/lote/CaminhoNativo.h"
+#include "tools/comum/CaminhoNativo.h"
 #include "tools/lote/OpcoesLote.h"
 
 #include <QDir>

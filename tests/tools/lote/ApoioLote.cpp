@@ -2,7 +2,6 @@
 
 #include <QDirIterator>
 #include <QProcess>
-#include <QProcessEnvironment>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -20,29 +19,9 @@ QString Texto(const QByteArray& Bytes) {
     return QString::fromUtf8(Bytes);
 }
 
-} // namespace
-
-namespace {
-
 TResultadoProcesso Executa(QProcess& Processo, const QStringList& Argumentos, const QString& Pasta,
                            const QByteArray& Entrada, const QStringList& Ambiente) {
-    Processo.setWorkingDirectory(Pasta);
-    QProcessEnvironment Variaveis = QProcessEnvironment::systemEnvironment();
-    for (const QString& Variavel : Ambiente)
-        Variaveis.insert(Variavel.section(u'=', 0, 0), Variavel.section(u'=', 1));
-    Processo.setProcessEnvironment(Variaveis);
-    Processo.start(QStringLiteral(CARTELIM_LOTE), Argumentos);
-    if (!Processo.waitForStarted(EsperaMs))
-        return {};
-    if (!Entrada.isEmpty())
-        Processo.write(Entrada);
-    Processo.closeWriteChannel();
-    TResultadoProcesso Resultado;
-    if (Processo.waitForFinished(EsperaMs) && Processo.exitStatus() == QProcess::NormalExit)
-        Resultado.Situacao = Processo.exitCode();
-    Resultado.Saida = Texto(Processo.readAllStandardOutput());
-    Resultado.Erros = Texto(Processo.readAllStandardError());
-    return Resultado;
+    return ExecutaPrograma(Processo, QStringLiteral(CARTELIM_LOTE), Argumentos, Pasta, Entrada, Ambiente);
 }
 
 } // namespace

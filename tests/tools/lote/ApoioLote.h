@@ -1,5 +1,7 @@
 #pragma once
 
+#include "apoio/ExecutaPrograma.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QPointF>
@@ -11,12 +13,6 @@
 
 // Running cartelim-lote and the poppler tools, and reading what they leave.
 
-struct TResultadoProcesso {
-    int Situacao = -1; // exit status; -1 when the program did not end normally
-    QString Saida;
-    QString Erros;
-};
-
 // Runs the built cartelim-lote in Pasta with the arguments, feeding Entrada to its standard input;
 // Ambiente holds NAME=value settings added to the test's environment.
 TResultadoProcesso ExecutaLote(const QStringList& Argumentos, const QString& Pasta,
@@ -24,11 +20,11 @@ TResultadoProcesso ExecutaLote(const QStringList& Argumentos, const QString& Pas
 // The same with standard input read from a file (a device, a named pipe).
 TResultadoProcesso ExecutaLoteLendo(const QStringList& Argumentos, const QString& Pasta,
                                     const QString& ArquivoDeEntrada);
-// Runs a helper program (pdfinfo, pdftoppm, pdftotext); its standard output.
 // As ExecutaLote, with standard error on a terminal (a pseudo-terminal the test reads): Erros is what
 // a person would have seen there.
 TResultadoProcesso ExecutaLoteNoTerminal(const QStringList& Argumentos, const QString& Pasta,
                                          const QByteArray& Entrada);
+// Runs a helper program (pdfinfo, pdftoppm, pdftotext); its standard output.
 QString ExecutaFerramenta(const QString& Programa, const QStringList& Argumentos);
 
 int PaginasDoPdf(const QString& Caminho);

@@ -1,4 +1,4 @@
-#include "tools/lote/CaminhoNativo.h"
+#include "tools/comum/CaminhoNativo.h"
 
 #include "entry/ArquivoTexto.h"
 
