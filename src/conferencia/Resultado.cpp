@@ -22,6 +22,12 @@ bool SoAlgarismos(QStringView Pedaco) {
            std::all_of(Pedaco.begin(), Pedaco.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
 }
 
+// A piece of the line check's text without the "0" it puts before a lone character: "x" was typed,
+// not "0x".
+QStringView ComoDigitado(QStringView Pedaco) {
+    return Pedaco.size() == 2 && Pedaco.front() == u'0' && !Pedaco.back().isDigit() ? Pedaco.last(1) : Pedaco;
+}
+
 // Why the line check refused the numbers of a draw: the first fault from the left, as it finds them.
 QString FalhaDasDezenas(const TRegrasConferencia& Regras, const QString& Padronizado) {
     TMascaraDezenas Vistas;
@@ -29,7 +35,7 @@ QString FalhaDasDezenas(const TRegrasConferencia& Regras, const QString& Padroni
     for (QStringView Pedaco : QStringView(Padronizado).tokenize(u' ', Qt::SkipEmptyParts)) {
         if (!SoAlgarismos(Pedaco))
             return u"\"%1\" não é uma dezena: digite só números de %2 a %3, separados por espaço."_s.arg(
-                Pedaco.toString(), DuasCasas(Regras.NumInicial), DuasCasas(Regras.NumFinal));
+                ComoDigitado(Pedaco).toString(), DuasCasas(Regras.NumInicial), DuasCasas(Regras.NumFinal));
         bool Ok = false;
         const int Numero = Pedaco.toInt(&Ok);
         if (!Ok || Numero < Regras.NumInicial || Numero > Regras.NumFinal)

@@ -72,6 +72,8 @@ INSTANTIATE_TEST_SUITE_P(
                        u"A dezena 70 está fora da faixa da Mega-Sena, de 01 a 60."_s},
         TCasoResultado{"NotANumber", u"Mega-sena"_s, Dezenas(u"04 11 2x 35 47 58"_s),
                        u"\"2x\" não é uma dezena: digite só números de 01 a 60, separados por espaço."_s},
+        TCasoResultado{"LetterAlone", u"Mega-sena"_s, Dezenas(u"04 11 x 35 47 58"_s),
+                       u"\"x\" não é uma dezena: digite só números de 01 a 60, separados por espaço."_s},
         TCasoResultado{
             "BonusPiece", u"Dia de Sorte"_s, Dezenas(u"01 02 03 04 05 06 07 :3"_s),
             u"Digite só as dezenas sorteadas, sem \":\" nem \"|\": o mês, o time e os trevos têm campo "
