@@ -10,7 +10,8 @@ set(CPACK_PACKAGE_DESCRIPTION
     "O Cartelim imprime os jogos das loterias federais nos volantes oficiais, com\n\
 cada marca exatamente sobre a sua caixa, em volantes colocados na impressora ou\n\
 em folhas A4 com até três volantes lado a lado. Traz também o cartelim-lote, que\n\
-imprime um arquivo de jogos pela linha de comando.")
+imprime um arquivo de jogos pela linha de comando, e o cartelim-confere, que\n\
+confere um arquivo de jogos com o resultado de um sorteio.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -16,12 +16,13 @@ falha() {
     falhas=$((falhas + 1))
 }
 
-for programa in cartelim cartelim-lote; do
+[ -x "$raiz/usr/bin/cartelim" ] || falha "cartelim não instalado em bin/"
+for programa in cartelim-lote cartelim-confere; do
     [ -x "$raiz/usr/bin/$programa" ] || falha "$programa não instalado em bin/"
+    "$raiz/usr/bin/$programa" --help >/dev/null || falha "$programa --help instalado não roda"
+    [ "$("$raiz/usr/bin/$programa" --version)" = "$programa $versao" ] ||
+        falha "$programa --version instalado não diz $versao"
 done
-"$raiz/usr/bin/cartelim-lote" --help >/dev/null || falha "cartelim-lote --help instalado não roda"
-[ "$("$raiz/usr/bin/cartelim-lote" --version)" = "cartelim-lote $versao" ] ||
-    falha "cartelim-lote --version instalado não diz $versao"
 
 entrada=$raiz/usr/share/applications/cartelim.desktop
 desktop-file-validate "$entrada" || falha "entrada de menu inválida"

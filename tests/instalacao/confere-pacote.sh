@@ -39,11 +39,13 @@ dpkg-query -W -f='${Status}' cartelim | grep -q 'install ok installed'
 
 /usr/bin/cartelim-lote --help >/dev/null
 [ "$(/usr/bin/cartelim-lote --version)" = "cartelim-lote $versao" ]
+[ "$(/usr/bin/cartelim-confere --version)" = "cartelim-confere $versao" ]
 desktop-file-validate /usr/share/applications/cartelim.desktop
 
 dpkg -r cartelim >/dev/null
 instalado=false
-for arquivo in /usr/bin/cartelim /usr/bin/cartelim-lote /usr/share/applications/cartelim.desktop; do
+for arquivo in /usr/bin/cartelim /usr/bin/cartelim-lote /usr/bin/cartelim-confere \
+    /usr/share/applications/cartelim.desktop; do
     [ ! -e "$arquivo" ] || { echo "pacote: $arquivo ficou depois de removido" >&2; exit 1; }
 done
 echo "pacote: $(basename "$pacote") instalado, cartelim-lote $versao executado de /usr/bin e removido"
