@@ -380,7 +380,10 @@ TEST_P(ContraEnumeracao, EveryTierCountEqualsTheSimpleBetsCountedOneByOne) {
             const TMascaraDezenas Perto = Resultado.Sorteios[std::size_t(Sorteia(0, Regras.QdeSorteios - 1))];
             for (int Numero : Embaralhados(Regras.NumInicial, Regras.NumFinal, Gerador))
                 (Perto.Contem(Numero) ? Sorteados : Outros).push_back(Numero);
-            const int DoSorteio = std::min({Sorteia(0, Regras.QdeSorteados), Qde, int(Sorteados.size())});
+            // Lotofácil draws 15 of 25: a big game may need more drawn numbers than asked for.
+            const int DoSorteio =
+                std::max(std::min({Sorteia(0, Regras.QdeSorteados), Qde, int(Sorteados.size())}),
+                         Qde - int(Outros.size()));
             TJogoEnumerado Enumerado;
             Enumerado.Numeros.assign(Sorteados.begin(), Sorteados.begin() + DoSorteio);
             Enumerado.Numeros.insert(Enumerado.Numeros.end(), Outros.begin(),
