@@ -276,6 +276,17 @@ bool TLeitorJson::LeNumeroBruto(QByteArrayView& Numero, bool& Inteiro) {
             return Falha(QStringLiteral("número mal escrito"));
     }
     Numero = FTexto.sliced(Inicio, FPosicao - Inicio);
+    // Qt's JSON parser refuses a number beyond a double's range (1e400, 1e-400), and so does this
+    // reader, wherever the number stands. Plain integers of the portal's size always fit.
+    if (!Inteiro || Numero.size() > 300) {
+        bool Cabe = false;
+        static_cast<void>(Numero.toDouble(&Cabe));
+        if (!Cabe) {
+            FPosicao = Inicio;
+            return Falha(
+                QStringLiteral("número fora da faixa de um double: %1").arg(QString::fromLatin1(Numero)));
+        }
+    }
     return true;
 }
 

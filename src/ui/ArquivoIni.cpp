@@ -49,7 +49,9 @@ bool MesmoNome(const QString& A, const QString& B) {
 TArquivoIni TArquivoIni::DeTexto(const QByteArray& Conteudo) {
     TArquivoIni Arquivo;
     QByteArrayView Bytes = Conteudo;
-    if (Bytes.startsWith(BomUtf8)) {
+    // Marks repeated by careless editors go too: Qt's UTF-8 decoder would drop one more on every
+    // read, so a file would change each time it is saved.
+    while (Bytes.startsWith(BomUtf8)) {
         Arquivo.FComBom = true;
         Bytes = Bytes.sliced(BomUtf8.size());
     }

@@ -159,6 +159,8 @@ TEST(RegistrosPortalTest, TextsThatAreNotAnAnswerFailWithTheReason) {
         {"{\"x\": 01}", "número mal escrito"},
         {"{\"x\": 1.}", "número mal escrito"},
         {"{\"x\": -}", "número mal escrito"},
+        {"{\"x\": 1e400}", "número fora da faixa de um double: 1e400"},
+        {"{\"x\": [-1e-400]}", "número fora da faixa de um double: -1e-400"},
         {"{\"games\": \"todos\"}", "o membro \"games\" deveria ser uma lista de objetos, não um texto"},
         {"{\"games\": {}}", "o membro \"games\" deveria ser uma lista de objetos, não um objeto"},
         {"{\"games\": [1]}", "cada item de \"games\" deveria ser um objeto, não um número"},

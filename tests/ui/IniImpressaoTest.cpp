@@ -91,6 +91,8 @@ TEST(ArquivoIni, LineEndsAndCodePagesStableFromTheFirstSave) {
         {"Windows-1252, accent last", "[A]\r\nTopo=1\r\nNome=Jos\xE9", "[A]\r\nTopo=2\r\nNome=Jos\xE9\r\n"},
         {"UTF-8 with a mark", "\xEF\xBB\xBF[A]\nNome=Jos\xC3\xA9\nTopo=1",
          "\xEF\xBB\xBF[A]\nNome=Jos\xC3\xA9\nTopo=2\n"},
+        {"UTF-8 with the mark repeated", "\xEF\xBB\xBF\xEF\xBB\xBF\xEF\xBB\xBF[A]\nTopo=1",
+         "\xEF\xBB\xBF[A]\nTopo=2\n"},
     };
     for (const auto& Caso : Casos) {
         TArquivoIni Primeira = TArquivoIni::DeTexto(Caso.Antes);
