@@ -6,12 +6,33 @@
 #include <qpdf/Pl_Function.hh>
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFObjectHandle.hh>
+#include <qpdf/QPDFPageDocumentHelper.hh>
+#include <qpdf/QPDFPageObjectHelper.hh>
 #include <qpdf/QPDFWriter.hh>
 
 #include <exception>
 #include <stdexcept>
 
-QString CopiaPdfEmTamanhoReal(QFile& Rascunho, QIODevice& Destino) {
+namespace {
+
+// The box of Qt's page grown or shrunk to Tamanho from its top-left corner.
+QPDFObjectHandle::Rectangle CaixaExata(const QPDFObjectHandle::Rectangle& DoQt, const QSizeF& Tamanho) {
+    return {DoQt.llx, DoQt.ury - Tamanho.height(), DoQt.llx + Tamanho.width(), DoQt.ury};
+}
+
+void DaTamanhoExato(QPDF& Pdf, const QSizeF& Tamanho) {
+    for (QPDFPageObjectHelper& Pagina : QPDFPageDocumentHelper(Pdf).getAllPages())
+        for (const char* Chave : {"/MediaBox", "/CropBox"}) {
+            QPDFObjectHandle Caixa = Pagina.getAttribute(Chave, false);
+            if (Caixa.isRectangle())
+                Pagina.getObjectHandle().replaceKey(Chave, QPDFObjectHandle::newFromRectangle(CaixaExata(
+                                                               Caixa.getArrayAsRectangle(), Tamanho)));
+        }
+}
+
+} // namespace
+
+QString CopiaPdfEmTamanhoReal(QFile& Rascunho, QIODevice& Destino, std::optional<QSizeF> PaginaEmPontos) {
     // A draft cut short by a full disk must not pass for a PDF.
     if (!Rascunho.flush() || Rascunho.error() != QFileDevice::NoError)
         return QStringLiteral("O rascunho do PDF não pôde ser gravado (%1).").arg(Rascunho.errorString());
@@ -27,6 +48,8 @@ QString CopiaPdfEmTamanhoReal(QFile& Rascunho, QIODevice& Destino) {
             Catalogo.replaceKey("/ViewerPreferences", Preferencias);
         }
         Preferencias.replaceKey("/PrintScaling", QPDFObjectHandle::newName("/None"));
+        if (PaginaEmPontos)
+            DaTamanhoExato(Pdf, *PaginaEmPontos);
 
         Pl_Function Saida("cartelim-destino", nullptr,
                           [&Destino](const unsigned char* Dados, size_t Tamanho) {

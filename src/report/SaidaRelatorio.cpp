@@ -14,6 +14,7 @@
 #include <QTemporaryFile>
 
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -28,6 +29,16 @@ QString MensagemPdf(const QString& Caminho, const QString& Motivo) {
 int PixelsDoPapel(Milimetros Comprimento, int Dpi) {
     // Rounded up, as PDF rasterisers do, so that a page image and a rasterised PDF have one size.
     return static_cast<int>(std::ceil(Comprimento.EmPixels().EmPontosDe(Dpi) - 1e-6));
+}
+
+// A paper of a standard size keeps the box Qt's writer gives it (A4 is 595 x 842 points in every PDF,
+// and printers know it by that); a paper of its own size, such as the official slip's, is written at
+// its exact size.
+std::optional<QSizeF> TamanhoExatoEmPontos(const TRelatorio& Relatorio) {
+    if (Relatorio.TamanhoPapel().id() != QPageSize::Custom)
+        return std::nullopt;
+    constexpr double PontosPorMilimetro = 72.0 / PixelsRelatorio::MilimetrosPorPolegada;
+    return QSizeF(Relatorio.LarguraPagina().Valor(), Relatorio.AlturaPagina().Valor()) * PontosPorMilimetro;
 }
 
 } // namespace
@@ -92,7 +103,8 @@ TResultadoSaida ExportaPdf(TRelatorio& Relatorio, const QString& Caminho, const 
             return TResultadoSaida::Cancelamento(MensagemPdf(Caminho, MensagemInterrompida()));
         }
     }
-    if (const QString Motivo = CopiaPdfEmTamanhoReal(Rascunho, Arquivo); !Motivo.isEmpty()) {
+    if (const QString Motivo = CopiaPdfEmTamanhoReal(Rascunho, Arquivo, TamanhoExatoEmPontos(Relatorio));
+        !Motivo.isEmpty()) {
         Arquivo.cancelWriting();
         return TResultadoSaida::Falha(MensagemPdf(Caminho, Motivo));
     }

@@ -20,6 +20,7 @@
 #include <qpdf/QPDFObjectHandle.hh>
 #include <qpdf/QPDFPageDocumentHelper.hh>
 #include <qpdf/QPDFPageObjectHelper.hh>
+#include <qpdf/QPDFWriter.hh>
 
 #include <memory>
 
@@ -113,6 +114,96 @@ TEST_F(PdfTamanhoRealTest, CatalogoPedeTamanhoRealEPaginasFicamComoEram) {
     EXPECT_TRUE(PaginasAntes == Paginas(*Depois));
     EXPECT_EQ(Depois->getTrailer().getKey("/Info").getKey("/Title").getUTF8Value(), "Bolão da firma");
     EXPECT_FALSE(Depois->anyWarnings());
+}
+
+QPDFObjectHandle::Rectangle Caixa(QPDFPageObjectHelper& Pagina, const char* Chave) {
+    return Pagina.getAttribute(Chave, false).getArrayAsRectangle();
+}
+
+// The draft as Qt's writer leaves it, with a crop box as large as each page's media box.
+void AcrescentaCropBox(const QString& Origem, const QString& Destino) {
+    const auto Pdf = LePdf(Origem);
+    for (QPDFPageObjectHelper& Pagina : QPDFPageDocumentHelper(*Pdf).getAllPages())
+        Pagina.getObjectHandle().replaceKey("/CropBox",
+                                            Pagina.getAttribute("/MediaBox", false).shallowCopy());
+    QPDFWriter Escritor(*Pdf, QFile::encodeName(Destino).constData());
+    Escritor.write();
+}
+
+// A paper that is not a whole number of points (the 210 x 150 mm slip): Qt's writer rounds the page
+// box, the pass gives it the paper's exact size from its top-left corner, so that the drawing, measured
+// from that corner, is where it was, and the marks at the right and bottom edges are no longer cut.
+TEST_F(PdfTamanhoRealTest, PapelProprioGanhaTamanhoExatoSemMoverODesenho) {
+    const QSizeF Exato = QSizeF(210, 150) * (72 / 25.4);
+    {
+        QPdfWriter Escritor(&Rascunho);
+        Escritor.setResolution(96);
+        Escritor.setPageLayout(QPageLayout(QPageSize(QSizeF(210, 150), QPageSize::Millimeter),
+                                           QPageLayout::Portrait, QMarginsF(), QPageLayout::Millimeter));
+        QPainter Pintor(&Escritor);
+        Pintor.setBrush(Qt::black);
+        for (int Pagina = 0; Pagina < 2; ++Pagina) {
+            if (Pagina > 0)
+                Escritor.newPage();
+            Pintor.drawEllipse(QRectF(40 + 30 * Pagina, 200, 19, 13));
+            // Touching the paper's right and bottom edges: 210 x 150 mm is 793.7 x 566.9 report pixels.
+            Pintor.drawRect(QRectF(783.7, 556.9, 10, 10));
+        }
+    }
+    ASSERT_TRUE(Rascunho.flush());
+    QFile ComCropBox(Pasta.filePath(u"com-cropbox.pdf"_s));
+    AcrescentaCropBox(Rascunho.fileName(), ComCropBox.fileName());
+    ASSERT_TRUE(ComCropBox.open(QIODevice::ReadWrite));
+
+    for (QFile* Origem : {static_cast<QFile*>(&Rascunho), &ComCropBox}) {
+        SCOPED_TRACE(Origem->fileName().toStdString());
+        QFile Destino(Pasta.filePath(u"exato.pdf"_s));
+        ASSERT_TRUE(Destino.open(QIODevice::WriteOnly));
+        ASSERT_EQ(CopiaPdfEmTamanhoReal(*Origem, Destino, Exato), QString());
+        Destino.close();
+
+        const auto Antes = LePdf(Origem->fileName());
+        const auto Depois = LePdf(Destino.fileName());
+        EXPECT_EQ(EscalaDeImpressao(*Depois), "/None");
+        std::vector<QPDFPageObjectHelper> PaginasAntes = QPDFPageDocumentHelper(*Antes).getAllPages();
+        std::vector<QPDFPageObjectHelper> PaginasDepois = QPDFPageDocumentHelper(*Depois).getAllPages();
+        ASSERT_EQ(PaginasAntes.size(), 2u);
+        ASSERT_EQ(PaginasDepois.size(), 2u);
+        const bool TemCropBox = Origem == &ComCropBox;
+        for (size_t Indice = 0; Indice < 2; ++Indice) {
+            const QPDFObjectHandle::Rectangle DoQt = Caixa(PaginasAntes[Indice], "/MediaBox");
+            EXPECT_EQ(DoQt.urx, 595); // whole points, as Qt's writer rounds them
+            EXPECT_EQ(DoQt.ury, 425);
+            for (const char* Chave : {"/MediaBox", "/CropBox"}) {
+                SCOPED_TRACE(Chave);
+                ASSERT_EQ(PaginasDepois[Indice].getAttribute(Chave, false).isRectangle(),
+                          TemCropBox || Chave == std::string("/MediaBox"));
+                if (!PaginasDepois[Indice].getAttribute(Chave, false).isRectangle())
+                    continue;
+                const QPDFObjectHandle::Rectangle Nova = Caixa(PaginasDepois[Indice], Chave);
+                EXPECT_NEAR(Nova.urx - Nova.llx, Exato.width(), 0.01);
+                EXPECT_NEAR(Nova.ury - Nova.lly, Exato.height(), 0.01);
+                EXPECT_EQ(Nova.llx, DoQt.llx); // the top-left corner stays put
+                EXPECT_EQ(Nova.ury, DoQt.ury);
+            }
+        }
+        std::vector<TPaginaLida> LidasAntes = Paginas(*Antes);
+        std::vector<TPaginaLida> LidasDepois = Paginas(*Depois);
+        for (auto* Lidas : {&LidasAntes, &LidasDepois})
+            for (TPaginaLida& Lida : *Lidas)
+                Lida.Tamanho.clear();
+        EXPECT_TRUE(LidasAntes == LidasDepois);
+
+        // At 600 dpi every pixel of Qt's page is the same in the exact one, which only adds the strip
+        // that was cut off: the corner mark now reaches the right edge, past Qt's page.
+        const QImage DoQt = RasterizaPdf(Origem->fileName(), 600);
+        const QImage Exata = RasterizaPdf(Destino.fileName(), 600);
+        ASSERT_FALSE(DoQt.isNull()) << "pdftoppm (poppler-utils) is needed";
+        EXPECT_EQ(Exata.size(), QSize(4961, 3544)); // 210 x 150 mm at 600 dpi, rounded up
+        const QRect Comum(0, 0, DoQt.width() - 1, DoQt.height() - 1);
+        EXPECT_EQ(Exata.copy(Comum), DoQt.copy(Comum));
+        EXPECT_EQ(AreaEscura(Exata, QRect(4800, 3400, 161, 144)), QRect(4898, 3480, 63, 63));
+    }
 }
 
 // A draft that is not a whole PDF (a full disk cut it short, nothing was written) gives a reason,

@@ -34,7 +34,7 @@ TEST_F(SaidaPdfTest, PaginasETamanhoDoPapel) {
         {QPageSize(QPageSize::A4), QPageLayout::Landscape, 3, 715, 7, 3, "842 x 595"},
         {QPageSize(QPageSize::A4), QPageLayout::Portrait, 1, 426, 3, 2, "595 x 842"},
         {QPageSize(QSizeF(210, 150), QPageSize::Millimeter), QPageLayout::Portrait, 1, 426, 2, 2,
-         "595 x 425"},
+         "595.276 x 425.197"},
     };
     for (const auto& Caso : Casos) {
         TRelatorio Relatorio;

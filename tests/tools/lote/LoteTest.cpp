@@ -281,7 +281,7 @@ TEST_F(LoteTest, PdfImprimeEmTamanhoReal) {
           QStringLiteral("0"), QStringLiteral("--trevos"), QStringLiteral("1,2"),
           QStringLiteral("--volante-original")},
          "01 02 03 04 05 06\n",
-         "595 x 425"},
+         "595.276 x 425.197"},
     };
     for (const auto& Caso : Casos) {
         SCOPED_TRACE(Caso.Argumentos.join(u' ').toStdString());
