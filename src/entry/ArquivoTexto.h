@@ -1,5 +1,7 @@
 #pragma once
 
+#include "entry/Limites.h"
+
 #include <QByteArrayView>
 #include <QString>
 #include <QStringView>
@@ -10,10 +12,6 @@ struct TArquivoTexto {
     QString Texto;
     QString Erro; // in Portuguese, for a warning box; empty when the file was read
 };
-
-// The largest text file the import area takes: larger ones would take long seconds and gigabytes to
-// hold. A million Lotofácil games take 45 MB.
-constexpr qint64 TamanhoMaximoArquivoTexto = 64 * 1024 * 1024;
 
 // Reads a whole file as text (see DecodificaTexto). A missing file, a folder, anything but a regular
 // file (a device, a named pipe: refused at once, never waited on), a file longer than

@@ -2,6 +2,7 @@
 
 #include "catalogue/ULib.h"
 #include "entry/JogosDistintos.h"
+#include "entry/Limites.h"
 #include "entry/LinhasDoTexto.h"
 #include "entry/ValidaJogo.h"
 #include "store/DataModulo.h"
@@ -130,6 +131,11 @@ TImportaFechamento::TImportaFechamento(TDM& DM, TPerguntaDuplicado PerguntaDupli
 
 TResultadoImportacao TImportaFechamento::Importa(QStringView Texto, const TPedidoImportacao& Pedido) {
     TResultadoImportacao Resultado;
+    if (std::optional<TRecusaPorLimite> Recusa = ConfereLimitesDoTexto(Texto)) {
+        Resultado.Mensagens.append({TTipoMensagem::Aviso, std::move(Recusa->Mensagem)});
+        Resultado.LinhaRejeitada = Recusa->Linha;
+        return Resultado;
+    }
     const qsizetype QdeLinhas = TLinhasDoTexto::Conta(Texto);
     if (QdeLinhas == 0) {
         Resultado.Mensagens.append({TTipoMensagem::Aviso, u"No Momento a Lista de Jogos está Vazia !"_s});

@@ -33,13 +33,14 @@ struct TResultadoImportacao {
     // The validator's clovers at the end of the run, for TrevosFromTXTOrlandim; none when the area was
     // empty and no run took place, so the window keeps its list.
     std::optional<QList<int>> TrevosFromTXT;
-    // The line of the text (from 0) whose game was rejected, when one was.
+    // The line of the text (from 0) whose game was rejected, or that was too long, when one was.
     std::optional<qsizetype> LinhaRejeitada;
 };
 
-// Turns a block of game lines into one new closing, all or nothing: comment ("//") and blank lines are
-// skipped, every other line must pass the game line check, and a repeated game is either left out or
-// ends the import, as the user answers. The stored closing becomes the current one.
+// Turns a block of game lines into one new closing, all or nothing: a text beyond the limits of
+// entry/Limites.h is refused whole, comment ("//") and blank lines are skipped, every other line must
+// pass the game line check, and a repeated game is either left out or ends the import, as the user
+// answers. The stored closing becomes the current one.
 class TImportaFechamento {
 public:
     // Asked for every repeated game, with the caption and the text of the Yes/No question (No is the

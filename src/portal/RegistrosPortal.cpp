@@ -5,6 +5,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLocale>
 #include <QTimeZone>
 
 #include <algorithm>
@@ -98,6 +99,11 @@ template <typename T> std::unique_ptr<T> LeRegistro(QByteArrayView AJsonString, 
     if (Erro)
         *Erro = Leitor.Erro();
     return nullptr;
+}
+
+QString PassamDoMaximo(const QString& Quais, qsizetype Maximo) {
+    return QStringLiteral("%1 passam de %2, o máximo que o programa aceita de uma vez")
+        .arg(Quais, QLocale().toString(Maximo));
 }
 
 QString TextoJson(const QJsonObject& Objeto) {
@@ -209,18 +215,22 @@ QString TGamesClass::ToJsonString() const {
     return TextoJson(ParaJson());
 }
 
-bool TGamesClass::LeDe(TLeitorJson& Leitor) {
+bool TGamesClass::LeDe(TLeitorJson& Leitor, qsizetype MaximoDeJogos) {
     *this = TGamesClass();
-    return Leitor.LeObjeto([&](const QString& Nome) { return LeMembro(Leitor, Nome); });
+    return Leitor.LeObjeto([&](const QString& Nome) { return LeMembro(Leitor, Nome, MaximoDeJogos); });
 }
 
-bool TGamesClass::LeCombinacoes(TLeitorJson& Leitor) {
+bool TGamesClass::LeCombinacoes(TLeitorJson& Leitor, qsizetype MaximoDeJogos) {
     LimpaCombinacoes();
     if (Leitor.Proximo() == TTipo::Nulo)
         return Leitor.LeNulo();
     if (Leitor.Proximo() != TTipo::Lista)
         return TipoErrado(Leitor, Membro("combinations"), QStringLiteral("uma lista de jogos"));
     const bool Lidas = Leitor.LeLista([&] {
+        // Counted, not only weighed: an empty game takes three bytes of text and far more once stored.
+        if (QdeCombinacoes() >= MaximoDeJogos)
+            return Leitor.Recusa(
+                PassamDoMaximo(QStringLiteral("os jogos baixados"), MaximoJogosPorFechamento));
         if (Leitor.Proximo() != TTipo::Lista)
             return TipoErrado(Leitor, QStringLiteral("cada jogo de \"combinations\""),
                               QStringLiteral("uma lista de números"));
@@ -244,7 +254,7 @@ bool TGamesClass::LeCombinacoes(TLeitorJson& Leitor) {
     return Lidas;
 }
 
-bool TGamesClass::LeMembro(TLeitorJson& Leitor, const QString& Nome) {
+bool TGamesClass::LeMembro(TLeitorJson& Leitor, const QString& Nome, qsizetype MaximoDeJogos) {
     if (Nome == u"title")
         return LeTextoDoMembro(Leitor, "title", FTitle);
     if (Nome == u"game")
@@ -252,7 +262,7 @@ bool TGamesClass::LeMembro(TLeitorJson& Leitor, const QString& Nome) {
     if (Nome == u"dozens")
         return LeTextoDoMembro(Leitor, "dozens", FDozens);
     if (Nome == u"combinations")
-        return LeCombinacoes(Leitor);
+        return LeCombinacoes(Leitor, MaximoDeJogos);
     if (Nome == u"datacriacao")
         return LeData(Leitor, "datacriacao", FDatacriacao);
     return Leitor.Pula();
@@ -281,11 +291,17 @@ bool TLoteriaResult::LeMembro(TLeitorJson& Leitor, const QString& Nome) {
         return Leitor.LeNulo();
     if (Leitor.Proximo() != TTipo::Lista)
         return TipoErrado(Leitor, Membro("games"), QStringLiteral("uma lista de objetos"));
+    qsizetype QdeJogos = 0;
     return Leitor.LeLista([&] {
+        if (FGames.size() >= MaximoConjuntosBaixados)
+            return Leitor.Recusa(
+                PassamDoMaximo(QStringLiteral("os conjuntos de jogos baixados"), MaximoConjuntosBaixados));
         if (Leitor.Proximo() != TTipo::Objeto)
             return TipoErrado(Leitor, QStringLiteral("cada item de \"games\""), QStringLiteral("um objeto"));
         FGames.append(TGamesClass());
-        return FGames.last().LeDe(Leitor);
+        const bool Lido = FGames.last().LeDe(Leitor, MaximoJogosPorFechamento - QdeJogos);
+        QdeJogos += FGames.last().QdeCombinacoes();
+        return Lido;
     });
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "entry/Limites.h"
+
 #include <QByteArrayView>
 #include <QDateTime>
 #include <QList>
@@ -57,17 +59,19 @@ public:
     QString ToJsonString() const;
     static std::unique_ptr<TGamesClass> FromJsonString(QByteArrayView AJsonString, QString* Erro = nullptr);
 
-    // Reads one game-set object at the reader's position; false when the reader failed.
-    bool LeDe(TLeitorJson& Leitor);
+    // Reads one game-set object at the reader's position; false when the reader failed. A set of more
+    // than MaximoDeJogos games is refused as soon as the next one begins.
+    bool LeDe(TLeitorJson& Leitor, qsizetype MaximoDeJogos = MaximoJogosPorFechamento);
     // Reads the value of one member of the record's object.
-    bool LeMembro(TLeitorJson& Leitor, const QString& Nome);
+    bool LeMembro(TLeitorJson& Leitor, const QString& Nome,
+                  qsizetype MaximoDeJogos = MaximoJogosPorFechamento);
     QJsonObject ParaJson() const;
 
     // Qt 6.4 compares empty integer lists with memcmp on a null pointer; the games are compared here.
     friend bool operator==(const TGamesClass& A, const TGamesClass& B);
 
 private:
-    bool LeCombinacoes(TLeitorJson& Leitor);
+    bool LeCombinacoes(TLeitorJson& Leitor, qsizetype MaximoDeJogos);
     void AcrescentaNumero(int Numero);
     qsizetype QdeNumeros() const { return FLargos ? FNumerosLargos.size() : FNumerosCurtos.size(); }
     int NumeroEm(qsizetype Posicao) const {
@@ -92,7 +96,9 @@ private:
 };
 
 // The answer of a login: the user's game sets in the order in which they are stored ("games") and the
-// portal's message ("mesage"), shown when there is no game set.
+// portal's message ("mesage"), shown when there is no game set. An answer of more than
+// MaximoJogosPorFechamento games in all, or of more than MaximoConjuntosBaixados sets, is refused as it
+// is read.
 class TLoteriaResult {
 public:
     const QList<TGamesClass>& Games() const { return FGames; }

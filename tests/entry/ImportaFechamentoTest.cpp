@@ -7,6 +7,8 @@
 
 #include <QStringList>
 
+#include <functional>
+#include <optional>
 #include <stdexcept>
 
 using namespace Qt::StringLiterals;
@@ -228,6 +230,95 @@ TEST_F(ImportaFechamento, FalhaNaPerguntaReligaOFiltro) {
                  std::runtime_error);
     EXPECT_TRUE(FDM.FiltroMasterAtivo());
     EXPECT_EQ(FDM.QdeFechamentos(), 0);
+}
+
+// A text of the game line and then blanks up to Tamanho characters, so that its size alone is at stake.
+QString JogoEBrancos(qsizetype Tamanho) {
+    QString Texto = u"01 02 03 04 05 06\n"_s;
+    Texto.resize(Tamanho, u' ');
+    return Texto;
+}
+
+// A second line that is the game followed by blanks up to Tamanho characters.
+QString LinhaDeJogoDe(qsizetype Tamanho) {
+    QString Linha = u"11 12 13 14 15 16"_s;
+    Linha.resize(Tamanho, u' ');
+    return u"01 02 03 04 05 06\n"_s + Linha;
+}
+
+// Quantidade lines of one letter: each counts as a game line, the first one is refused as a game.
+QString LinhasDeUmaLetra(qsizetype Quantidade) {
+    QString Texto;
+    Texto.reserve(2 * Quantidade);
+    for (qsizetype i = 0; i < Quantidade; ++i)
+        Texto += u"x\n"_s;
+    return Texto;
+}
+
+TEST_F(ImportaFechamento, LimitesDoTextoRecusadosAntesDeQualquerJogo) {
+    const TMensagens Aceito;
+    const TMensagens LetraRecusada{
+        {TTipoMensagem::Informacao, u"Jogo : 0x\r Número/Texto 0x Fora da Faixa de Números da Modalidade"_s},
+        {TTipoMensagem::Aviso, NenhumJogo}};
+    struct TCaso {
+        const char* Nome;
+        std::function<QString()> Texto;
+        TMensagens Mensagens;
+        std::optional<qsizetype> LinhaRejeitada;
+        int JogosGravados; // 0: nothing stored
+    };
+    const QList<TCaso> Casos{
+        {"texto no limite", [] { return JogoEBrancos(67'108'864); }, Aceito, std::nullopt, 1},
+        {"texto um caractere além",
+         [] { return JogoEBrancos(67'108'865); },
+         {{TTipoMensagem::Aviso,
+           u"O texto tem 67.108.865 caracteres, mais do que a área de jogos aceita "
+           u"(67.108.864). Divida os jogos em partes menores. Nenhum jogo foi importado."_s}},
+         std::nullopt,
+         0},
+        {"linha de jogo no limite", [] { return LinhaDeJogoDe(10'000); }, Aceito, std::nullopt, 2},
+        {"linha de jogo um caractere além",
+         [] { return LinhaDeJogoDe(10'001); },
+         {{TTipoMensagem::Aviso, u"A linha 2 tem 10.001 caracteres, mais do que uma linha de jogo aceita "
+                                 u"(10.000). Nenhum jogo foi importado."_s}},
+         1,
+         0},
+        {"comentário e linha em branco longos não contam",
+         []() -> QString {
+             return u"01 02 03 04 05 06\n// "_s + QString(20'000, u'-') + u'\n' + QString(20'000, u' ');
+         },
+         Aceito, std::nullopt, 1},
+        {"linhas de jogo no limite", [] { return LinhasDeUmaLetra(2'000'000); }, LetraRecusada, 0, 0},
+        {"uma linha de jogo além",
+         []() -> QString { return u"// 2.000.001 linhas de jogo\n"_s + LinhasDeUmaLetra(2'000'001); },
+         {{TTipoMensagem::Aviso,
+           u"O texto tem mais de 2.000.000 linhas de jogo, mais do que um fechamento "
+           u"aceita. Divida os jogos em fechamentos menores. Nenhum jogo foi importado."_s}},
+         std::nullopt,
+         0},
+    };
+    for (const TCaso& Caso : Casos) {
+        SCOPED_TRACE(Caso.Nome);
+        TDM DM;
+        DM.AtivaFiltro_MASTER(true);
+        FProgresso.clear();
+        TImportaFechamento Importacao(
+            DM, [](const QString&, const QString&) { return TRespostaDuplicado::Sim; },
+            [this](qsizetype Posicao, qsizetype Maximo) {
+                FProgresso.append({Posicao, Maximo});
+            });
+        const TResultadoImportacao Resultado =
+            Importacao.Importa(Caso.Texto(), {u"Mega-sena"_s, 6, {}, false});
+        EXPECT_EQ(Resultado.Mensagens, Caso.Mensagens);
+        EXPECT_EQ(Resultado.LinhaRejeitada, Caso.LinhaRejeitada);
+        EXPECT_EQ(Resultado.FechamentoGravado, Caso.JogosGravados > 0);
+        EXPECT_EQ(DM.QdeFechamentos(), Caso.JogosGravados > 0 ? 1 : 0);
+        EXPECT_EQ(DM.QdeJogos(), Caso.JogosGravados);
+        // A text beyond a limit is refused before the run: no progress, the window's clovers untouched.
+        const bool RecusadoPeloLimite = Caso.JogosGravados == 0 && Caso.Mensagens.size() == 1;
+        EXPECT_EQ(FProgresso.isEmpty(), RecusadoPeloLimite);
+        EXPECT_EQ(Resultado.TrevosFromTXT.has_value(), !RecusadoPeloLimite);
+    }
 }
 
 } // namespace

@@ -301,6 +301,18 @@ TEST(PedidoLoginTest, ABodyBeyondTheLimitEndsTheLogin) {
     }
 }
 
+// Six megabytes of empty games, well inside the body limit, are refused by their count.
+TEST(PedidoLoginTest, AnAnswerOfTooManyGamesIsRefusedByCount) {
+    const QString Corpo = QStringLiteral("{\"games\": [{\"combinations\": [%1[]]}]}")
+                              .arg(QStringLiteral("[],").repeated(2'000'000));
+    TPortalTeste Portal({TPortalTeste::Resposta(200, Corpo)});
+    const TRespostaLogin Resposta = Login(Portal.Configuracao());
+    EXPECT_FALSE(Resposta.Ok());
+    EXPECT_TRUE(Resposta.Erro.contains(
+        QStringLiteral("os jogos baixados passam de 2.000.000, o máximo que o programa aceita de uma vez")))
+        << Resposta.Erro.toStdString();
+}
+
 TEST(PedidoLoginTest, TheDefaultsAreFifteenSecondsAndAQuarterGigabyte) {
     const TConfiguracaoPortal Configuracao;
     EXPECT_EQ(Configuracao.TempoParaConectarMs, 15'000);

@@ -4,6 +4,8 @@
 
 #include <QTimeZone>
 
+#include <functional>
+
 namespace {
 
 TGamesClass Conjunto(const QString& Titulo, const QString& Jogo, const QList<TCombination>& Combinacoes) {
@@ -219,6 +221,64 @@ TEST(RegistrosPortalTest, AMillionCombinationsAreRead) {
     ASSERT_EQ(Jogos.QdeCombinacoes(), Qde);
     EXPECT_EQ(Jogos.Combinacao(Qde - 1)[0], (Qde - 1) % 80 + 1);
     EXPECT_EQ(Jogos.Combinacao(Qde - 1).size(), 5);
+}
+
+// Sets of Qde empty games each (an empty game takes three bytes): the games are counted, over the
+// whole answer, and so are the sets, so that a small answer cannot become gigabytes of records.
+QByteArray ConjuntosDeJogosVazios(const QList<int>& Qdes) {
+    QByteArrayList Conjuntos;
+    for (const int Qde : Qdes) {
+        QByteArray Jogos = QByteArray("[],").repeated(Qde);
+        Jogos.chop(Qde > 0 ? 1 : 0);
+        Conjuntos.append("{\"combinations\": [" + Jogos + "]}");
+    }
+    return "{\"games\": [" + Conjuntos.join(',') + "]}";
+}
+
+QByteArray ConjuntosVazios(int Qde) {
+    QByteArray Conjuntos = QByteArray("{},").repeated(Qde);
+    Conjuntos.chop(1);
+    return "{\"games\": [" + Conjuntos + "]}";
+}
+
+TEST(RegistrosPortalTest, TheGamesAndSetsOfAnAnswerAreCountedAgainstTheLimit) {
+    const QString JogosDemais =
+        QStringLiteral("os jogos baixados passam de 2.000.000, o máximo que o programa aceita de uma vez");
+    const QString ConjuntosDemais = QStringLiteral(
+        "os conjuntos de jogos baixados passam de 10.000, o máximo que o programa aceita de uma vez");
+    struct Caso {
+        const char* Nome;
+        std::function<QByteArray()> Texto;
+        QString Motivo; // empty: read
+    };
+    const Caso Casos[] = {
+        {"games at the limit", [] { return ConjuntosDeJogosVazios({2'000'000}); }, {}},
+        {"one game more", [] { return ConjuntosDeJogosVazios({2'000'001}); }, JogosDemais},
+        {"two sets at the limit",
+         [] {
+             return ConjuntosDeJogosVazios({1'000'000, 1'000'000});
+         },
+         {}},
+        {"two sets one game more",
+         [] {
+             return ConjuntosDeJogosVazios({1'000'000, 1'000'001});
+         },
+         JogosDemais},
+        {"sets at the limit", [] { return ConjuntosVazios(10'000); }, {}},
+        {"one set more", [] { return ConjuntosVazios(10'001); }, ConjuntosDemais},
+    };
+    for (const Caso& C : Casos) {
+        SCOPED_TRACE(C.Nome);
+        const QString Erro = Decodifica(C.Texto());
+        if (C.Motivo.isEmpty())
+            EXPECT_TRUE(Erro.isEmpty()) << Erro.toStdString();
+        else
+            EXPECT_TRUE(Erro.contains(C.Motivo)) << Erro.toStdString();
+    }
+    QString Erro;
+    const QByteArray UmConjunto = "{\"combinations\": [" + QByteArray("[],").repeated(2'000'000) + "[]]}";
+    EXPECT_FALSE(TGamesClass::FromJsonString(UmConjunto, &Erro));
+    EXPECT_TRUE(Erro.contains(JogosDemais)) << Erro.toStdString();
 }
 
 TEST(RegistrosPortalTest, TextsKeepEveryCharacterAndMendBrokenOnes) {

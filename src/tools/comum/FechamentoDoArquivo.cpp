@@ -3,6 +3,7 @@
 #include "catalogue/Modalidade.h"
 #include "entry/ArquivoTexto.h"
 #include "entry/ImportaFechamento.h"
+#include "entry/Limites.h"
 #include "entry/LinhasDoTexto.h"
 #include "entry/ValidaJogo.h"
 #include "store/DataModulo.h"
@@ -28,6 +29,9 @@ std::optional<TFalhaLeitura> TFechamentoDoArquivo::Le(const QString& Arquivo, co
     if (!Lido.Lido)
         return Termina(TFalhaLeitura::ErroDeUso, Lido.Erro);
     FTexto = std::move(Lido.Texto);
+    // Before the first game line is counted: a line too long to be a game is no count.
+    if (std::optional<TRecusaPorLimite> Recusa = ConfereLimitesDoTexto(FTexto))
+        return Termina(TFalhaLeitura::JogosInvalidos, Recusa->Mensagem);
 
     const QList<int> Permitidos = Modalidade.QdeNumPorVolante();
     // Without a game line any count will do: the import says that no game was validated.

@@ -221,6 +221,9 @@ TEST_P(EntradaRuim, IsRefusedWithAClearMessageAndTheBatchPrintersStatus) {
     Grava(u"jogos.txt"_s, JogosMega);
     Grava(u"invalidos.txt"_s, "04 11 23 35 47 58\n04 11 23 35 47 61\n");
     Grava(u"mais.txt"_s, "01 02 03 04 05 06\n");
+    Grava(u"longa.txt"_s, "01 02 03 04 05 06 " + QByteArray(9'982, ' ') + "\n01 02 03 04 05 06 " +
+                              QByteArray(9'983, ' ') + '\n');
+    Grava(u"muitos.txt"_s, QByteArray("x\n").repeated(2'000'001));
     const TResultadoProcesso Resultado = Executa(GetParam().Argumentos);
     EXPECT_EQ(Resultado.Situacao, GetParam().Situacao);
     EXPECT_EQ(Resultado.Erros.section(u'\n', 0, 0), GetParam().Mensagem) << Resultado.Erros.toStdString();
@@ -283,6 +286,12 @@ INSTANTIATE_TEST_SUITE_P(
             u"Quina, Mega-sena, Lotomania, Timemania, Dupla-Sena, Mais Milionária."_s},
         TEntradaRuim{"InvalidGames", Outra(u"Mega-sena"_s, ResultadoMega, {}, u"invalidos.txt"_s), 3,
                      u"Jogo : 04 11 23 35 47 61"_s},
+        TEntradaRuim{"LineTooLong", Outra(u"Mega-sena"_s, ResultadoMega, {}, u"longa.txt"_s), 3,
+                     u"Erro: A linha 2 tem 10.001 caracteres, mais do que uma linha de jogo aceita (10.000). "
+                     u"Nenhum jogo foi importado."_s},
+        TEntradaRuim{"TooManyGames", Outra(u"Mega-sena"_s, ResultadoMega, {}, u"muitos.txt"_s), 3,
+                     u"Erro: O texto tem mais de 2.000.000 linhas de jogo, mais do que um fechamento aceita. "
+                     u"Divida os jogos em fechamentos menores. Nenhum jogo foi importado."_s},
         TEntradaRuim{"NoFile", Outra(u"Mega-sena"_s, ResultadoMega, {}, u"nenhum.txt"_s), 2,
                      u"Erro: O arquivo \"nenhum.txt\" não foi encontrado."_s}),
     [](const testing::TestParamInfo<TEntradaRuim>& Info) { return std::string(Info.param.Descricao); });

@@ -60,11 +60,49 @@ TEST_F(LeituraLoteTest, MensagensInteirasECortadas) {
     EXPECT_TRUE(ComNul.Erros.contains(u"Número/Texto x\\0y Fora da Faixa"_s)) << ComNul.Erros.toStdString();
     EXPECT_TRUE(ComNul.Erros.contains(u"Nenhum Jogo Foi Validado na Importação !"_s));
 
-    Grava(u"longa.txt"_s, "01 02 03 04 05 06 " + QByteArray(1'000'000, 'x') + '\n');
+    Grava(u"longa.txt"_s, "01 02 03 04 05 06 " + QByteArray(9'000, 'x') + '\n');
     const TResultadoProcesso Longa = ExecutaLote(ParaPdf + QStringList{u"longa.txt"_s}, Pasta.path());
     EXPECT_EQ(Longa.Situacao, 3);
     EXPECT_LT(Longa.Erros.size(), 2000) << "the whole line was echoed";
     EXPECT_TRUE(Longa.Erros.contains(u"xxx …\n"_s)) << Longa.Erros.left(2000).toStdString();
+}
+
+struct TCasoDeLimite {
+    const char* Nome;
+    QByteArray Conteudo;
+    QString Mensagem; // written to standard error
+};
+
+// Quantidade lines of one letter: each counts as a game line, the first one is refused as a game.
+QByteArray LinhasDeUmaLetra(qsizetype Quantidade) {
+    return QByteArray("x\n").repeated(Quantidade);
+}
+
+const QString LetraRecusada = u"Jogo : 0x"_s;
+
+// The limits of the import tab, at the limit and one past it: past it the file is refused whole
+// before any game is checked, with status 3 and nothing written.
+TEST_F(LeituraLoteTest, LimitesDaTelaDeImportacao) {
+    const QList<TCasoDeLimite> Casos{
+        {"linha no limite", 'x' + QByteArray(9'999, ' ') + '\n', LetraRecusada},
+        {"linha longa demais", "01 02 03 04 05 06\nx" + QByteArray(10'000, ' ') + '\n',
+         u"A linha 2 tem 10.001 caracteres, mais do que uma linha de jogo aceita (10.000). Nenhum jogo foi "
+         u"importado."_s},
+        {"jogos no limite", LinhasDeUmaLetra(2'000'000), LetraRecusada},
+        {"jogos demais", LinhasDeUmaLetra(2'000'001),
+         u"O texto tem mais de 2.000.000 linhas de jogo, mais do que um fechamento aceita. Divida os jogos "
+         u"em "
+         u"fechamentos menores. Nenhum jogo foi importado."_s},
+    };
+    for (const TCasoDeLimite& Caso : Casos) {
+        SCOPED_TRACE(Caso.Nome);
+        Grava(u"jogos.txt"_s, Caso.Conteudo);
+        const TResultadoProcesso Resultado =
+            ExecutaLote(ParaPdf + QStringList{u"--numeros"_s, u"6"_s, u"jogos.txt"_s}, Pasta.path());
+        EXPECT_EQ(Resultado.Situacao, 3);
+        EXPECT_TRUE(Resultado.Erros.contains(Caso.Mensagem)) << Resultado.Erros.left(2000).toStdString();
+        EXPECT_EQ(ArquivosEm(Pasta.path()), QStringList{u"jogos.txt"_s});
+    }
 }
 
 class TextoEstranhoLote : public LeituraLoteTest, public testing::WithParamInterface<TTextoEstranho> {};
