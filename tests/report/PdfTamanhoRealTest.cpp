@@ -126,7 +126,9 @@ void AcrescentaCropBox(const QString& Origem, const QString& Destino) {
     for (QPDFPageObjectHelper& Pagina : QPDFPageDocumentHelper(*Pdf).getAllPages())
         Pagina.getObjectHandle().replaceKey("/CropBox",
                                             Pagina.getAttribute("/MediaBox", false).shallowCopy());
-    QPDFWriter Escritor(*Pdf, QFile::encodeName(Destino).constData());
+    // The writer keeps the name until it writes: it must outlive the writer.
+    const QByteArray Nome = QFile::encodeName(Destino);
+    QPDFWriter Escritor(*Pdf, Nome.constData());
     Escritor.write();
 }
 
