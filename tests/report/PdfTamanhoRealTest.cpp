@@ -2,6 +2,8 @@
 // /ViewerPreferences << /PrintScaling /None >>, and the pages are the pages Qt's writer drew.
 #include "ApoioRelatorio.h"
 
+#include "apoio/DiscoPequeno.h"
+
 #include "report/PdfTamanhoReal.h"
 #include "report/SaidaRelatorio.h"
 
@@ -113,6 +115,12 @@ TEST_F(PdfTamanhoRealTest, CatalogoPedeTamanhoRealEPaginasFicamComoEram) {
     EXPECT_FALSE(PaginasAntes[0].Figuras.empty());
     EXPECT_TRUE(PaginasAntes == Paginas(*Depois));
     EXPECT_EQ(Depois->getTrailer().getKey("/Info").getKey("/Title").getUTF8Value(), "Bolão da firma");
+    // Qt's bytes are kept whole, the change appended after them, and every object reads back cleanly.
+    Rascunho.seek(0);
+    EXPECT_TRUE(ConteudoDe(Destino.fileName()).startsWith(Rascunho.readAll()));
+    QPDFWriter Inteiro(*Depois);
+    Inteiro.setOutputMemory();
+    Inteiro.write();
     EXPECT_FALSE(Depois->anyWarnings());
 }
 
