@@ -15,6 +15,14 @@ QString Numero(qsizetype Valor) {
 
 } // namespace
 
+std::optional<QString> RecusaDaColagem(qsizetype Tamanho) {
+    if (Tamanho <= TamanhoMaximoTextoDeJogos)
+        return std::nullopt;
+    return u"Com o texto colado, a área de jogos teria %1 caracteres, mais do que ela aceita (%2). Cole os "
+           u"jogos em partes menores. Nada foi colado."_s.arg(Numero(Tamanho),
+                                                              Numero(TamanhoMaximoTextoDeJogos));
+}
+
 std::optional<TRecusaPorLimite> ConfereLimitesDoTexto(QStringView Texto) {
     if (Texto.size() > TamanhoMaximoTextoDeJogos)
         return TRecusaPorLimite{

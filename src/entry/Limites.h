@@ -24,6 +24,9 @@ constexpr qsizetype MaximoJogosPorFechamento = 2'000'000;
 // step of the waiting window; an account holds tens of them, and a set costs memory even when empty.
 constexpr qsizetype MaximoConjuntosBaixados = 10'000;
 
+// Why a paste that would leave the import area with Tamanho characters is refused; none when it fits.
+std::optional<QString> RecusaDaColagem(qsizetype Tamanho);
+
 // Why a text cannot be imported at all, before any of its lines is checked.
 struct TRecusaPorLimite {
     QString Mensagem;               // in Portuguese, for a warning box

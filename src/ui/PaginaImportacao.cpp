@@ -4,6 +4,7 @@
 #include "entry/ArquivoTexto.h"
 #include "entry/ImportaFechamento.h"
 #include "store/DataModulo.h"
+#include "ui/AreaJogos.h"
 #include "ui/Dialogos.h"
 #include "ui/Figuras.h"
 #include "ui/ImagemClicavel.h"
@@ -51,7 +52,7 @@ TPaginaImportacao::TPaginaImportacao(TDM& DM, TDialogos& Dialogos, QWidget* Pare
     , FBtnImportar(Botao(QStringLiteral("BtnImportar"), QStringLiteral("Abrir Fechamento"), this))
     , FBtnLimparMemo(Botao(QStringLiteral("BtnLimparMemo"), QStringLiteral("Limpar Área"), this))
     , FBtnCopiarMemoria(Botao(QStringLiteral("BtnCopiarMemoria"), QStringLiteral("Copiar da Memória"), this))
-    , FMemo(new QPlainTextEdit(this))
+    , FMemo(new TAreaJogos(this))
     , FChOrdemCrescente(new QCheckBox(QStringLiteral("Colocar Jogos em Ordem ao Importar"), this))
     , FBtnValidar(
           Botao(QStringLiteral("BtnValidarJogosFechamento"), QStringLiteral("Validar Jogos Agora"), this))
@@ -129,6 +130,9 @@ TPaginaImportacao::TPaginaImportacao(TDM& DM, TDialogos& Dialogos, QWidget* Pare
     connect(FBtnImportar, &QPushButton::clicked, this, &TPaginaImportacao::BtnImportarClick);
     connect(FBtnLimparMemo, &QPushButton::clicked, FMemo, &QPlainTextEdit::clear);
     connect(FBtnCopiarMemoria, &QPushButton::clicked, this, &TPaginaImportacao::BtnCopiarMemoriaClick);
+    connect(FMemo, &TAreaJogos::ColagemRecusada, this, [this](const QString& Mensagem) {
+        FDialogos.Mostra(window(), {TTipoMensagem::Aviso, Mensagem});
+    });
     connect(FBtnValidar, &QPushButton::clicked, this, &TPaginaImportacao::BtnValidarJogosFechamentoClick);
 }
 
@@ -178,7 +182,7 @@ void TPaginaImportacao::AbreArquivo(const QString& Caminho) {
 }
 
 void TPaginaImportacao::BtnCopiarMemoriaClick() {
-    FMemo->insertPlainText(NormalizaQuebrasDeLinha(QGuiApplication::clipboard()->text()));
+    FMemo->Cola(NormalizaQuebrasDeLinha(QGuiApplication::clipboard()->text()));
 }
 
 void TPaginaImportacao::BtnValidarJogosFechamentoClick() {

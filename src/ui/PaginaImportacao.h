@@ -7,9 +7,9 @@
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
-class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
+class TAreaJogos;
 class TDM;
 class TDialogos;
 class TImagemClicavel;
@@ -59,7 +59,7 @@ private:
     QPushButton* FBtnImportar;
     QPushButton* FBtnLimparMemo;
     QPushButton* FBtnCopiarMemoria;
-    QPlainTextEdit* FMemo;
+    TAreaJogos* FMemo;
     QCheckBox* FChOrdemCrescente;
     QPushButton* FBtnValidar;
     QProgressBar* FProgressBar;

@@ -1,6 +1,7 @@
 // The import page: game and numbers per game, the text area, and the import run through the window.
 #include "JanelaDeTeste.h"
 
+#include "entry/Limites.h"
 #include "entry/ValidaJogo.h"
 #include "ui/RadioGroup.h"
 
@@ -12,8 +13,11 @@
 #include <QProgressBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
+
+#include <functional>
 
 using namespace Qt::StringLiterals;
 
@@ -255,6 +259,37 @@ TEST_F(ImportacaoTest, PasteGoesInAtTheCaret) {
     Clica(u"BtnCopiarMemoria"_s);
     EXPECT_EQ(LinhasDoMemo(),
               (QStringList{u"01 02 03 04 05 06"_s, u"11 12 13 14 15 16"_s, u"21 22 23 24 25 26"_s}));
+}
+
+// A paste that would leave the area holding more than the import takes is refused before it goes in,
+// whichever way it comes: the area keeps its text and nothing else happens.
+TEST_F(ImportacaoTest, APasteLargerThanTheImportTakesIsRefusedWhole) {
+    const QString Anterior = u"01 02 03 04 05 06\n"_s;
+    const struct {
+        const char* Caso;
+        std::function<void()> Cola;
+    } Casos[] = {{"botão",
+                  [this] {
+                      Clica(u"BtnCopiarMemoria"_s);
+                  }},
+                 {"Ctrl+V", [this] {
+                      QTest::keyClick(&Memo(), Qt::Key_V, Qt::ControlModifier);
+                  }}};
+    for (const auto& Caso : Casos) {
+        SCOPED_TRACE(Caso.Caso);
+        Dialogos.LimpaRegistro();
+        Memo().setPlainText(Anterior);
+        Memo().moveCursor(QTextCursor::End);
+        QGuiApplication::clipboard()->setText(QString(TamanhoMaximoTextoDeJogos + 1 - Anterior.size(), u'7'));
+        Caso.Cola();
+        ASSERT_EQ(Dialogos.Mostradas().size(), 1);
+        EXPECT_EQ(Dialogos.Mostradas().at(0).Tipo, TTipoMensagem::Aviso);
+        EXPECT_EQ(Dialogos.Mostradas().at(0).Texto,
+                  u"Com o texto colado, a área de jogos teria 67.108.865 caracteres, mais do que ela aceita "
+                  u"(67.108.864). Cole os jogos em partes menores. Nada foi colado."_s);
+        EXPECT_EQ(Memo().toPlainText(), Anterior);
+    }
+    QGuiApplication::clipboard()->clear();
 }
 
 TEST_F(ImportacaoTest, AMegabytePasteImportsAsOneClosing) {
