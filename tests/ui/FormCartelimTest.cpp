@@ -1,4 +1,6 @@
 #include "ui/FormCartelim.h"
+#include "apoio/DiscoPequeno.h"
+#include "apoio/SomenteLeitura.h"
 #include "store/DataModulo.h"
 #include "ui/ArquivoIni.h"
 #include "ui/DialogosProgramados.h"
@@ -26,6 +28,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
+#include <optional>
+#include <random>
 
 using namespace Qt::StringLiterals;
 
@@ -668,6 +673,140 @@ TEST_F(FormCartelimTest, WithoutTheFileOrTheSectionTheEditsKeepTheirValues) {
     Controle<QCheckBox>(QStringLiteral("ChGuiaForcada")).click();
     EXPECT_EQ(Controle<QLineEdit>(QStringLiteral("EditEsquerda")).text(), QStringLiteral("4"));
 }
+
+// IMPRESSAO.INI as it may be found next to the program, edited, damaged or locked by someone: the print
+// manager opens and prints whatever it holds, and saves the new calibration where it reads it back, or
+// says why not. A file it cannot read is never replaced: the calibrations in it would be lost.
+struct TIniHostil {
+    const char* Nome;
+    QByteArray Conteudo;
+    enum TTrava { Nenhuma, Arquivo, Pasta } Trava;
+    QString EsquerdaAoAbrir;
+    enum TDestino { JuntoAoPrograma, NaConfiguracao, Recusado } Destino;
+    QByteArray Gravado; // the whole file saved next to the program, where the case shows a key rewritten
+};
+
+void PrintTo(const TIniHostil& Caso, std::ostream* Saida) {
+    *Saida << Caso.Nome;
+}
+
+const QByteArray SecaoMega = "[Mega-Sena_Modelo-0_A4-Sim_Guia-Nao]\n";
+const QByteArray IniComum = SecaoMega + "Esquerda=2\n[Outra]\nTopo=5\n";
+
+QByteArray LixoBinario() {
+    std::mt19937 Gerador(1234);
+    QByteArray Lixo(4096, Qt::Uninitialized);
+    for (char& Byte : Lixo)
+        Byte = char(Gerador() & 0xFF);
+    return Lixo;
+}
+
+class IniHostilTest : public FormCartelimTest, public testing::WithParamInterface<TIniHostil> {};
+
+TEST_P(IniHostilTest, OpensPrintsAndNeverLosesACalibration) {
+    const TIniHostil& Caso = GetParam();
+    const QString Programa = Pasta.filePath(QStringLiteral("programa"));
+    const QString Configuracao = Pasta.filePath(QStringLiteral("config"));
+    ASSERT_TRUE(QDir().mkpath(Programa));
+    Local = TLocalImpressaoIni(Programa, Configuracao);
+    const QString JuntoAoPrograma = QDir(Programa).filePath(QStringLiteral("IMPRESSAO.INI"));
+    const QString NaConfiguracao = QDir(Configuracao).filePath(QStringLiteral("IMPRESSAO.INI"));
+    {
+        QFile Arquivo(JuntoAoPrograma);
+        ASSERT_TRUE(Arquivo.open(QIODevice::WriteOnly));
+        ASSERT_EQ(Arquivo.write(Caso.Conteudo), Caso.Conteudo.size());
+    }
+    std::optional<TSomenteLeitura> Trava;
+    if (Caso.Trava != TIniHostil::Nenhuma) {
+        Trava.emplace(Caso.Trava == TIniHostil::Arquivo ? JuntoAoPrograma : Programa);
+        if (!Trava->Feito())
+            GTEST_SKIP() << Trava->Motivo().toStdString();
+    }
+
+    Abre(JogosDeMega(3));
+    EXPECT_EQ(Controle<QLineEdit>(QStringLiteral("EditEsquerda")).text(), Caso.EsquerdaAoAbrir);
+    Digita(QStringLiteral("EditEsquerda"), QStringLiteral("1,5"));
+    EXPECT_EQ(ImprimeNaTela(), 1);
+    EXPECT_EQ(FolhasImpressas, 1);
+
+    const QString Secao = QStringLiteral("Mega-Sena_Modelo-0_A4-Sim_Guia-Nao");
+    const auto Valor = [&](const QString& Caminho, const QString& Nome, const QString& Chave) {
+        const std::optional<TArquivoIni> Arquivo = TArquivoIni::Le(Caminho);
+        return Arquivo ? Arquivo->Valor(Nome, Chave) : std::nullopt;
+    };
+    switch (Caso.Destino) {
+    case TIniHostil::JuntoAoPrograma:
+        EXPECT_EQ(Mostradas(), QString());
+        EXPECT_EQ(Valor(JuntoAoPrograma, Secao, QStringLiteral("Esquerda")), QStringLiteral("1,5"));
+        // Every line that was there is still there, the new ones after them.
+        if (Caso.Gravado.isEmpty()) {
+            EXPECT_TRUE(
+                ConteudoDe(JuntoAoPrograma).startsWith(TArquivoIni::DeTexto(Caso.Conteudo).Conteudo()));
+        } else {
+            EXPECT_EQ(ConteudoDe(JuntoAoPrograma), Caso.Gravado);
+        }
+        EXPECT_FALSE(QFile::exists(NaConfiguracao));
+        break;
+    case TIniHostil::NaConfiguracao:
+        EXPECT_EQ(Mostradas(), QString());
+        EXPECT_EQ(ConteudoDe(JuntoAoPrograma), Caso.Conteudo);
+        EXPECT_EQ(Valor(NaConfiguracao, Secao, QStringLiteral("Esquerda")), QStringLiteral("1,5"));
+        EXPECT_EQ(Valor(NaConfiguracao, QStringLiteral("Outra"), QStringLiteral("Topo")),
+                  QStringLiteral("5"));
+        break;
+    case TIniHostil::Recusado:
+        EXPECT_EQ(Mostradas(),
+                  QStringLiteral("O Ajuste Fino na Impressão não foi salvo.\rNão foi possível ler "
+                                 "\"%1\".")
+                      .arg(JuntoAoPrograma));
+        EXPECT_EQ(ConteudoDe(JuntoAoPrograma), Caso.Conteudo);
+        EXPECT_FALSE(QFile::exists(NaConfiguracao));
+        break;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Casos, IniHostilTest,
+    testing::Values(
+        TIniHostil{"LixoBinario",
+                   LixoBinario(),
+                   TIniHostil::Nenhuma,
+                   QStringLiteral("0"),
+                   TIniHostil::JuntoAoPrograma,
+                   {}},
+        // Past the size a calibration file can have, whatever it starts with.
+        TIniHostil{"CinquentaMegabytes",
+                   IniComum + QByteArray(50 * 1024 * 1024, '\0'),
+                   TIniHostil::Nenhuma,
+                   QStringLiteral("0"),
+                   TIniHostil::Recusado,
+                   {}},
+        TIniHostil{"LinhaDeDezMegabytes",
+                   IniComum + "; " + QByteArray(10 * 1024 * 1024, 'x') + '\n',
+                   TIniHostil::Nenhuma,
+                   QStringLiteral("0"),
+                   TIniHostil::Recusado,
+                   {}},
+        // The first of each counts, names compared without regard to case; the others stay as written.
+        TIniHostil{"SecoesEChavesRepetidas",
+                   SecaoMega.toUpper() + "Esquerda=2\nesquerda=7\n[Outra]\n" + SecaoMega +
+                       "Esquerda=9\nTopo=4\n",
+                   TIniHostil::Nenhuma, QStringLiteral("2"), TIniHostil::JuntoAoPrograma,
+                   SecaoMega.toUpper() + "Esquerda=1,5\nesquerda=7\nTopo=0\n[Outra]\n" + SecaoMega +
+                       "Esquerda=9\nTopo=4\n"},
+        TIniHostil{"ArquivoSomenteLeitura",
+                   IniComum,
+                   TIniHostil::Arquivo,
+                   QStringLiteral("2"),
+                   TIniHostil::NaConfiguracao,
+                   {}},
+        TIniHostil{"PastaSomenteLeitura",
+                   IniComum,
+                   TIniHostil::Pasta,
+                   QStringLiteral("2"),
+                   TIniHostil::NaConfiguracao,
+                   {}}),
+    [](const testing::TestParamInfo<TIniHostil>& Info) { return std::string(Info.param.Nome); });
 
 TEST_F(FormCartelimTest, ButtonsOpenTheVideoAndThePortalAndClose) {
     Abre(JogosDeMega(3));
