@@ -2,6 +2,7 @@
 // with status 5 and every earlier output stays as it was.
 #include "ApoioLote.h"
 #include "apoio/DiscoPequeno.h"
+#include "apoio/SomenteLeitura.h"
 
 #include <gtest/gtest.h>
 
@@ -92,6 +93,34 @@ INSTANTIATE_TEST_SUITE_P(
                                20480,
                                "Não foi possível gravar a imagem"}),
     [](const testing::TestParamInfo<TCasoDisco>& Info) { return std::string(Info.param.Nome); });
+
+// An output folder no one can write to: the run fails with status 5, names the file, and leaves
+// nothing there, not even a temporary file.
+TEST(PastaSomenteLeituraLote, SaiComFalhaNaSaidaSemDeixarNada) {
+    QTemporaryDir Pasta;
+    ASSERT_TRUE(Pasta.isValid());
+    ASSERT_TRUE(QDir().mkpath(Pasta.filePath(u"saida/imagens"_s)));
+    QFile Jogos(Pasta.filePath(u"jogos.txt"_s));
+    ASSERT_TRUE(Jogos.open(QIODevice::WriteOnly));
+    Jogos.write(MuitosJogos(4));
+    Jogos.close();
+    const TSomenteLeitura Trava(Pasta.filePath(u"saida"_s));
+    if (!Trava.Feito())
+        GTEST_SKIP() << Trava.Motivo().toStdString();
+    const struct {
+        QStringList Saida;
+        QString Mensagem;
+    } Casos[] = {{{u"--pdf"_s, u"saida/volantes.pdf"_s}, u"Não foi possível gravar o arquivo PDF"_s},
+                 {{u"--png"_s, u"saida/imagens"_s}, u"Não foi possível gravar a imagem"_s}};
+    for (const auto& Caso : Casos) {
+        SCOPED_TRACE(Caso.Saida.join(u' ').toStdString());
+        const TResultadoProcesso Resultado =
+            ExecutaLote(Mega + Caso.Saida + QStringList{u"jogos.txt"_s}, Pasta.path());
+        EXPECT_EQ(Resultado.Situacao, 5);
+        EXPECT_TRUE(Resultado.Erros.contains(Caso.Mensagem)) << Resultado.Erros.toStdString();
+        EXPECT_EQ(ArquivosEm(Pasta.filePath(u"saida"_s)), QStringList());
+    }
+}
 
 class PastaPngTest : public testing::Test {
 protected:

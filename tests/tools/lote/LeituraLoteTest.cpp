@@ -5,9 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+
+#include <functional>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -104,6 +107,76 @@ TEST_F(LeituraLoteTest, LimitesDaTelaDeImportacao) {
         EXPECT_EQ(ArquivosEm(Pasta.path()), QStringList{u"jogos.txt"_s});
     }
 }
+
+struct TFonteHostil {
+    const char* Nome;
+    // Makes the games source in the folder; the argument that names it.
+    std::function<QString(const QTemporaryDir& Pasta)> Prepara;
+    int Situacao;
+    QString Mensagem; // on standard error
+};
+
+void PrintTo(const TFonteHostil& Caso, std::ostream* Saida) {
+    *Saida << Caso.Nome;
+}
+
+QString GravaEm(const QTemporaryDir& Pasta, const QString& Nome, const QByteArray& Conteudo) {
+    QFile Arquivo(Pasta.filePath(Nome));
+    if (!Arquivo.open(QIODevice::WriteOnly) || Arquivo.write(Conteudo) != Conteudo.size())
+        return {};
+    return Nome;
+}
+
+class FonteHostilLote : public LeituraLoteTest, public testing::WithParamInterface<TFonteHostil> {};
+
+// Games files no one meant to print: each is refused with its reason, quickly and in bounded memory,
+// and nothing is written beside it.
+TEST_P(FonteHostilLote, RecusadaSemDeixarNada) {
+    const TFonteHostil& Caso = GetParam();
+    const QString Argumento = Caso.Prepara(Pasta);
+    ASSERT_FALSE(Argumento.isEmpty());
+    const QStringList Antes = ArquivosEm(Pasta.path());
+    const TResultadoProcesso Resultado = ExecutaLote(ParaPdf + QStringList{Argumento}, Pasta.path());
+    EXPECT_EQ(Resultado.Situacao, Caso.Situacao);
+    EXPECT_TRUE(Resultado.Erros.contains(Caso.Mensagem)) << Resultado.Erros.left(2000).toStdString();
+    EXPECT_EQ(ArquivosEm(Pasta.path()), Antes);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Casos, FonteHostilLote,
+    testing::Values(
+        TFonteHostil{"Pasta",
+                     [](const QTemporaryDir& Pasta) {
+                         return QDir(Pasta.path()).mkdir(u"jogos.txt"_s) ? u"jogos.txt"_s : QString();
+                     },
+                     2, u"\"jogos.txt\" é uma pasta, não um arquivo de texto."_s},
+        // A device that never ends, named or behind a link: refused for what it is, never read.
+        TFonteHostil{"DispositivoSemFim", [](const QTemporaryDir&) { return u"/dev/zero"_s; }, 2,
+                     u"\"/dev/zero\" não é um arquivo comum e não pode ser lido como texto."_s},
+        TFonteHostil{"LigacaoParaDispositivo",
+                     [](const QTemporaryDir& Pasta) {
+                         return QFile::link(u"/dev/zero"_s, Pasta.filePath(u"zero.txt"_s)) ? u"zero.txt"_s
+                                                                                           : QString();
+                     },
+                     2, u"\"zero.txt\" não é um arquivo comum e não pode ser lido como texto."_s},
+        // One line of 100 MB: refused by its size before it is read.
+        TFonteHostil{"LinhaDeCemMegabytes",
+                     [](const QTemporaryDir& Pasta) {
+                         return GravaEm(Pasta, u"jogos.txt"_s, QByteArray(100 * 1024 * 1024, '7') + '\n');
+                     },
+                     2,
+                     u"O arquivo \"jogos.txt\" tem 100 MB, mais do que a área de jogos aceita (64 MB). "
+                     u"Divida-o em arquivos menores."_s},
+        // One line of 60 MB, within the file's size: read, and refused by the line's length.
+        TFonteHostil{"LinhaDeSessentaMegabytes",
+                     [](const QTemporaryDir& Pasta) {
+                         return GravaEm(Pasta, u"jogos.txt"_s,
+                                        "01 02 03 04 05 06 " + QByteArray(60 * 1024 * 1024, '7') + '\n');
+                     },
+                     3,
+                     u"A linha 1 tem 62.914.578 caracteres, mais do que uma linha de jogo aceita (10.000). "
+                     u"Nenhum jogo foi importado."_s}),
+    [](const testing::TestParamInfo<TFonteHostil>& Info) { return std::string(Info.param.Nome); });
 
 class TextoEstranhoLote : public LeituraLoteTest, public testing::WithParamInterface<TTextoEstranho> {};
 
