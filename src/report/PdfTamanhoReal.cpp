@@ -80,18 +80,16 @@ bool CopiaBytes(QFile& Rascunho, QIODevice& Destino) {
 QByteArray Atualizacao(const std::map<QPDFObjGen, std::string>& Objetos, QPDFObjectHandle Trailer,
                        qint64 TabelaAnterior, qint64 Inicio) {
     QByteArray Texto;
-    std::map<QPDFObjGen, qint64> Posicoes;
+    QByteArray Entradas = "xref\n";
     for (const auto& [Identidade, Conteudo] : Objetos) {
-        Posicoes[Identidade] = Inicio + Texto.size();
+        Entradas += QByteArray::number(Identidade.getObj()) + " 1\n" +
+                    QByteArray::number(Inicio + Texto.size()).rightJustified(10, '0') + ' ' +
+                    QByteArray::number(Identidade.getGen()).rightJustified(5, '0') + " n \n";
         Texto += QByteArray::number(Identidade.getObj()) + ' ' + QByteArray::number(Identidade.getGen()) +
                  " obj\n" + QByteArray::fromStdString(Conteudo) + "\nendobj\n";
     }
     const qint64 Tabela = Inicio + Texto.size();
-    Texto += "xref\n";
-    for (const auto& [Identidade, Posicao] : Posicoes)
-        Texto += QByteArray::number(Identidade.getObj()) + " 1\n" +
-                 QByteArray::number(Posicao).rightJustified(10, '0') + ' ' +
-                 QByteArray::number(Identidade.getGen()).rightJustified(5, '0') + " n \n";
+    Texto += Entradas;
     Trailer = Trailer.shallowCopy();
     Trailer.removeKey("/XRefStm");
     Trailer.replaceKey("/Prev", QPDFObjectHandle::newInteger(TabelaAnterior));

@@ -21,13 +21,19 @@ namespace {
 
 const QStringList ParaPdf = {u"--modalidade"_s, u"Mega-sena"_s, u"--pdf"_s, u"volantes.pdf"_s};
 
+// Writes Conteudo into the file Nome of Pasta; Nome, or empty when it could not be written.
+QString GravaEm(const QTemporaryDir& Pasta, const QString& Nome, const QByteArray& Conteudo) {
+    QFile Arquivo(Pasta.filePath(Nome));
+    if (!Arquivo.open(QIODevice::WriteOnly) || Arquivo.write(Conteudo) != Conteudo.size())
+        return {};
+    return Nome;
+}
+
 class LeituraLoteTest : public testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(Pasta.isValid()); }
     QString Grava(const QString& Nome, const QByteArray& Conteudo) const {
-        QFile Arquivo(Pasta.filePath(Nome));
-        EXPECT_TRUE(Arquivo.open(QIODevice::WriteOnly));
-        Arquivo.write(Conteudo);
+        EXPECT_FALSE(GravaEm(Pasta, Nome, Conteudo).isEmpty());
         return Pasta.filePath(Nome);
     }
     QTemporaryDir Pasta;
@@ -118,13 +124,6 @@ struct TFonteHostil {
 
 void PrintTo(const TFonteHostil& Caso, std::ostream* Saida) {
     *Saida << Caso.Nome;
-}
-
-QString GravaEm(const QTemporaryDir& Pasta, const QString& Nome, const QByteArray& Conteudo) {
-    QFile Arquivo(Pasta.filePath(Nome));
-    if (!Arquivo.open(QIODevice::WriteOnly) || Arquivo.write(Conteudo) != Conteudo.size())
-        return {};
-    return Nome;
 }
 
 class FonteHostilLote : public LeituraLoteTest, public testing::WithParamInterface<TFonteHostil> {};
